@@ -5,10 +5,10 @@ target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR})
 target_compile_options(project_options INTERFACE -Wall -Wextra -Werror)
 
 if(WIN32)
-  # Unicode-aware APIs are named explicitly (…W); the 8-bit ones only where the
-  # memo text must stay in the ANSI code page.
+  # Generic API names mean the wide ones; the 8-bit calls are spelled out
+  # where the memo text must stay in the ANSI code page.
   target_compile_definitions(project_options INTERFACE
-    WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+    UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
   # One self-contained executable: the C++ runtime and libgcc are linked in.
   target_link_options(project_options INTERFACE -static -static-libgcc -static-libstdc++)
 endif()

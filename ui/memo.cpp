@@ -1,0 +1,118 @@
+#include "ui/memo.h"
+
+#include "ui/memo_strings.h"
+
+namespace au {
+
+TMemo::TMemo(TComponent* owner)
+    : TWinControl(owner), lines_(std::make_unique<TMemoStrings>(*this)) {
+  SetControlStyle(csClickEvents | csDoubleClicks);
+  SetTabStop(true);
+  SetColor(clWindow);
+  SetBounds(0, 0, 185, 89);
+}
+
+TMemo::~TMemo() = default;
+
+void TMemo::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"EDIT";
+  params.PredefinedClass = true;
+  params.Caption.clear();
+  params.ExStyle |= WS_EX_CLIENTEDGE;
+  params.Style |= ES_MULTILINE | ES_WANTRETURN | ES_NOHIDESEL;
+  if (!wordWrap_)
+    params.Style |= ES_AUTOHSCROLL;
+  params.Style |= ES_AUTOVSCROLL;
+  if (readOnly_)
+    params.Style |= ES_READONLY;
+  if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth) {
+    params.Style |= WS_VSCROLL;
+  }
+  if (scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth) {
+    params.Style |= WS_HSCROLL;
+  }
+}
+
+void TMemo::CreateWindowHandle(const TCreateParams& params) {
+  TWinControl::CreateWindowHandle(params);
+  if (!HandleAllocated())
+    return;
+  // The platform's default limit (about 30 000 characters) would refuse
+  // ordinary files; lift it to the control's maximum.
+  SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
+}
+
+std::string TMemo::Text() {
+  return Lines().GetText();
+}
+
+void TMemo::SetText(const std::string& text) {
+  if (text == Text())
+    return;
+  SendMessageA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  Perform(CM_TEXTCHANGED);
+}
+
+void TMemo::SetScrollBars(TScrollStyle style) {
+  if (style == scrollBars_)
+    return;
+  scrollBars_ = style;
+  RecreateWnd();
+}
+
+void TMemo::SetWordWrap(bool wrap) {
+  if (wrap == wordWrap_)
+    return;
+  wordWrap_ = wrap;
+  RecreateWnd();
+}
+
+void TMemo::SetReadOnly(bool readOnly) {
+  if (readOnly == readOnly_)
+    return;
+  readOnly_ = readOnly;
+  if (HandleAllocated())
+    SendMessageW(Handle(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void TMemo::SelectAll() {
+  SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
+
+int TMemo::SelStart() {
+  DWORD start = 0;
+  SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+  return static_cast<int>(start);
+}
+
+int TMemo::SelLength() {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  return static_cast<int>(end - start);
+}
+
+void TMemo::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case CN_COMMAND:
+      if (HIWORD(m.WParam) == EN_CHANGE && OnChange)
+        OnChange(this);
+      return;
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(m.WParam);
+      SetTextColor(dc, static_cast<COLORREF>(ResolveColor(Font().Color())));
+      SetBkColor(dc, static_cast<COLORREF>(ResolveColor(Color())));
+      colorBrush_.SetColor(Color());
+      m.Result = reinterpret_cast<LRESULT>(colorBrush_.Handle());
+      return;
+    }
+    default:
+      break;
+  }
+  TWinControl::WndProc(m);
+}
+
+}  // namespace au

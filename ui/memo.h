@@ -1,0 +1,58 @@
+// TMemo: a multi-line edit control. Its text is 8-bit in the ANSI code page
+// and goes through the 8-bit edit-control messages, because that is exactly
+// what the converter converts; its Lines are a view onto the control's own
+// text, holding no copy.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ui/core/strings.h"
+#include "ui/win_control.h"
+
+namespace au {
+
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+class TMemo : public TWinControl {
+ public:
+  explicit TMemo(TComponent* owner);
+  ~TMemo() override;
+
+  TStrings& Lines() { return *lines_; }
+
+  // The whole text, lines separated by CR LF as the control holds them.
+  std::string Text();
+  // Replaces the whole text when it differs from the current one, then tells
+  // the control its text changed.
+  void SetText(const std::string& text);
+
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle style);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool wrap);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly);
+
+  void SelectAll();
+  // Selection in bytes of the text.
+  int SelStart();
+  int SelLength();
+
+  TNotifyEvent OnChange;
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWindowHandle(const TCreateParams& params) override;
+
+ private:
+  std::unique_ptr<TStrings> lines_;
+  TScrollStyle scrollBars_ = TScrollStyle::ssNone;
+  bool wordWrap_ = true;
+  bool readOnly_ = false;
+  TBrush colorBrush_;  // background of the edit area, in Color
+};
+
+}  // namespace au

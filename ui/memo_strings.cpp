@@ -1,0 +1,133 @@
+#include "ui/memo_strings.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+
+#include "ui/memo.h"
+
+namespace au {
+
+std::string NormalizeLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r') {
+      out += "\r\n";
+      if (i + 1 < text.size() && text[i + 1] == '\n')
+        ++i;
+    } else if (c == '\n') {
+      out += "\r\n";
+    } else if (IsDBCSLeadByte(static_cast<BYTE>(c)) && i + 1 < text.size()) {
+      out += c;
+      out += text[++i];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+LRESULT TMemoStrings::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
+  return SendMessageA(memo_.Handle(), msg, wParam, lParam);
+}
+
+int TMemoStrings::Count() const {
+  if (!memo_.HandleAllocated())
+    return 0;
+  int count = static_cast<int>(Send(EM_GETLINECOUNT));
+  const LRESULT lastStart = Send(EM_LINEINDEX, static_cast<WPARAM>(count - 1));
+  if (Send(EM_LINELENGTH, static_cast<WPARAM>(lastStart)) == 0)
+    --count;
+  return count;
+}
+
+std::string TMemoStrings::Get(int index) const {
+  constexpr int kCapacity = 4096;
+  std::array<char, kCapacity> buffer{};
+  // The first word of the buffer tells the control its capacity.
+  *reinterpret_cast<WORD*>(buffer.data()) = kCapacity;
+  const LRESULT n =
+      Send(EM_GETLINE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  return std::string(buffer.data(), static_cast<size_t>(std::clamp<LRESULT>(n, 0, kCapacity)));
+}
+
+void TMemoStrings::ReplaceRange(int start, int end, const std::string& text) const {
+  Send(EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+  Send(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TMemoStrings::Put(int index, std::string line) {
+  const auto start = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index)));
+  if (start < 0)
+    return;
+  const auto length = static_cast<int>(Send(EM_LINELENGTH, static_cast<WPARAM>(start)));
+  ReplaceRange(start, start + length, line);
+}
+
+void TMemoStrings::Insert(int index, std::string line) {
+  if (index < 0)
+    return;
+  auto start = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index)));
+  if (start >= 0) {
+    ReplaceRange(start, start, line + "\r\n");
+    return;
+  }
+  start = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index - 1)));
+  if (start < 0)
+    return;
+  const auto length = static_cast<int>(Send(EM_LINELENGTH, static_cast<WPARAM>(start)));
+  if (length == 0)
+    return;
+  ReplaceRange(start + length, start + length, "\r\n" + line);
+}
+
+void TMemoStrings::Delete(int index) {
+  const auto start = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index)));
+  if (start < 0)
+    return;
+  auto end = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index + 1)));
+  if (end < 0)
+    end = start + static_cast<int>(Send(EM_LINELENGTH, static_cast<WPARAM>(start)));
+  ReplaceRange(start, end, std::string());
+}
+
+void TMemoStrings::Clear() {
+  Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+}
+
+std::string TMemoStrings::GetText() const {
+  const auto length = static_cast<size_t>(Send(WM_GETTEXTLENGTH));
+  std::string text(length + 1, '\0');
+  const auto copied = static_cast<size_t>(
+      Send(WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data())));
+  text.resize(std::min(copied, length));
+  return text;
+}
+
+void TMemoStrings::SetText(std::string_view text) {
+  const std::string normalized = NormalizeLineBreaks(text);
+  if (normalized == GetText())
+    return;
+  if (Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(normalized.c_str())) == 0) {
+    throw EOutOfResources("Text exceeds memo capacity");
+  }
+  memo_.Perform(CM_TEXTCHANGED);
+}
+
+void TMemoStrings::SetUpdateState(bool updating) {
+  if (!memo_.HandleAllocated())
+    return;
+  HWND wnd = memo_.Handle();
+  SendMessageW(wnd, WM_SETREDRAW, updating ? FALSE : TRUE, 0);
+  if (!updating) {
+    // Turning redrawing back on also shows the window; keep it as it was.
+    ShowWindow(wnd, memo_.Visible() ? SW_SHOWNA : SW_HIDE);
+    InvalidateRect(wnd, nullptr, TRUE);
+    UpdateWindow(wnd);
+  }
+}
+
+}  // namespace au

@@ -1,0 +1,32 @@
+// TPanel: a plain container with a bevel and a centred caption.
+#pragma once
+
+#include "ui/win_control.h"
+
+namespace au {
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
+
+class TPanel : public TWinControl {
+ public:
+  explicit TPanel(TComponent* owner);
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment);
+  TBevelCut BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TBevelCut bevel);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void PaintWindow(HDC dc) override;
+  void WndProc(TMessage& message) override;
+  // The DrawText alignment flag for Alignment.
+  UINT AlignmentFlag() const;
+
+ private:
+  TAlignment alignment_ = TAlignment::taCenter;
+  TBevelCut bevelOuter_ = TBevelCut::bvRaised;
+};
+
+}  // namespace au
