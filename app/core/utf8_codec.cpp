@@ -1,5 +1,6 @@
 #include "app/core/utf8_codec.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -8,38 +9,56 @@
 namespace au {
 namespace {
 
-// Text is mostly ASCII, so both directions move runs of ASCII in blocks of this
-// many characters: one test for the whole block, then a straight copy that the
-// compiler turns into vector code.
+// Text is mostly ASCII, so both directions first measure the run of ASCII
+// characters in front of them, a block at a time, and then move the whole run
+// with a plain loop that the compiler turns into vector code.
 constexpr std::size_t kBlock = 16;
 
-bool BlockIsAscii(const char16_t* units) {
-  std::uint64_t words[kBlock / 4];
-  std::memcpy(words, units, sizeof(words));
+// Bits that are set in a 64-bit word of code units only if one is not ASCII.
+template <typename Unit>
+constexpr std::uint64_t kNonAsciiBits = sizeof(Unit) == 1 ? 0x8080808080808080u
+                                                          : 0xFF80FF80FF80FF80u;
+
+template <typename Unit>
+bool IsAsciiBlock(const Unit* src) {
+  constexpr std::size_t kWords = kBlock * sizeof(Unit) / sizeof(std::uint64_t);
   std::uint64_t any = 0;
-  for (std::uint64_t w : words)
-    any |= w;
-  return (any & 0xFF80FF80FF80FF80u) == 0;
+  for (std::size_t j = 0; j < kWords; ++j) {
+    std::uint64_t word;
+    std::memcpy(&word, reinterpret_cast<const unsigned char*>(src) + j * sizeof(word),
+                sizeof(word));
+    any |= word;
+  }
+  return (any & kNonAsciiBits<Unit>) == 0;
 }
 
-bool BlockIsAscii(const unsigned char* bytes) {
-  std::uint64_t words[kBlock / 8];
-  std::memcpy(words, bytes, sizeof(words));
-  std::uint64_t any = 0;
-  for (std::uint64_t w : words)
-    any |= w;
-  return (any & 0x8080808080808080u) == 0;
+template <typename Unit>
+std::size_t AsciiPrefix(const Unit* src, std::size_t max) {
+  std::size_t k = 0;
+  while (max - k >= kBlock && IsAsciiBlock(src + k))
+    k += kBlock;
+  while (k < max && src[k] < 0x80)
+    ++k;
+  return k;
 }
 
-std::size_t Utf8Length(std::u16string_view source) {
-  std::size_t length = 0;
-  for (char16_t u : source)
-    length += 1 + (u >= 0x80) + (u >= 0x800);
-  return length;
+// The source and destination never overlap; saying so lets the loop be vectorised.
+template <typename From, typename To>
+void CopyAscii(const From* __restrict src, To* __restrict dest, std::size_t count) {
+  for (std::size_t k = 0; k < count; ++k)
+    dest[k] = static_cast<To>(src[k]);
 }
 
-// Encodes while the output stays within `limit` bytes; returns the bytes written.
-std::size_t EncodeUnits(unsigned char* dest, std::size_t limit, std::u16string_view source) {
+// How far a conversion got: units or bytes taken from the source and put out.
+struct Progress {
+  std::size_t read = 0;
+  std::size_t written = 0;
+  bool malformed = false;
+};
+
+// Encodes while the output fits within `limit` bytes; a sequence that does not
+// fit is not started.
+Progress EncodeUnits(unsigned char* dest, std::size_t limit, std::u16string_view source) {
   const char16_t* src = source.data();
   const std::size_t n = source.size();
   std::size_t i = 0;
@@ -47,17 +66,15 @@ std::size_t EncodeUnits(unsigned char* dest, std::size_t limit, std::u16string_v
   while (i < n) {
     const char16_t u = src[i];
     if (u < 0x80) {
-      if (n - i >= kBlock && limit - count >= kBlock && BlockIsAscii(src + i)) {
-        for (std::size_t k = 0; k < kBlock; ++k)
-          dest[count + k] = static_cast<unsigned char>(src[i + k]);
-        i += kBlock;
-        count += kBlock;
-        continue;
-      }
-      if (count == limit)
+      const std::size_t run = AsciiPrefix(src + i, std::min(n - i, limit - count));
+      if (run == 0)
         break;
-      dest[count++] = static_cast<unsigned char>(u);
-    } else if (u < 0x800) {
+      CopyAscii(src + i, dest + count, run);
+      i += run;
+      count += run;
+      continue;
+    }
+    if (u < 0x800) {
       if (limit - count < 2)
         break;
       dest[count++] = static_cast<unsigned char>(0xC0 | (u >> 6));
@@ -71,53 +88,59 @@ std::size_t EncodeUnits(unsigned char* dest, std::size_t limit, std::u16string_v
     }
     ++i;
   }
-  return count;
+  return {i, count};
 }
 
-// Decodes at most `capacity` code units; returns how many, or kMalformedUtf8.
-// Without kWrite it only scans, with the same tests.
+std::size_t Utf8Length(std::u16string_view source) {
+  std::size_t length = 0;
+  for (char16_t u : source)
+    length += 1 + (u >= 0x80) + (u >= 0x800);
+  return length;
+}
+
+// Decodes at most `capacity` code units. Without kWrite it only scans, with the
+// same tests.
 template <bool kWrite>
-std::size_t DecodeBytes(char16_t* dest, std::size_t capacity, std::string_view source) {
+Progress DecodeBytes(char16_t* dest, std::size_t capacity, std::string_view source) {
   const auto* src = reinterpret_cast<const unsigned char*>(source.data());
   const std::size_t n = source.size();
+  const Progress malformed{.malformed = true};
   std::size_t i = 0;
   std::size_t count = 0;
   while (i < n && count < capacity) {
     const unsigned char b = src[i];
     if (b < 0x80) {
-      if (n - i >= kBlock && capacity - count >= kBlock && BlockIsAscii(src + i)) {
-        if constexpr (kWrite) {
-          for (std::size_t k = 0; k < kBlock; ++k)
-            dest[count + k] = src[i + k];
-        }
-        i += kBlock;
-        count += kBlock;
-        continue;
-      }
+      const std::size_t run = AsciiPrefix(src + i, std::min(n - i, capacity - count));
       if constexpr (kWrite)
-        dest[count] = b;
-      ++i;
-      ++count;
+        CopyAscii(src + i, dest + count, run);
+      i += run;
+      count += run;
       continue;
     }
+    // Only bits 0x80 and 0x20 of the lead byte decide the length.
     if (++i == n)
-      return kMalformedUtf8;
+      return malformed;
     unsigned value = b & 0x3Fu;
     if (value & 0x20u) {
       const unsigned char c = src[i++];
       if ((c & 0xC0) != 0x80 || i == n)
-        return kMalformedUtf8;
+        return malformed;
       value = (value << 6) | (c & 0x3Fu);
     }
     const unsigned char c = src[i++];
     if ((c & 0xC0) != 0x80)
-      return kMalformedUtf8;
+      return malformed;
     if constexpr (kWrite)
       dest[count] = static_cast<char16_t>((value << 6) | (c & 0x3Fu));
     ++count;
   }
-  return count;
+  return {i, count};
 }
+
+// Whole strings are converted through a small chunk on the stack and appended to
+// a result reserved once at its worst-case size: the result's memory is written
+// once, never zero-filled first, and never grows.
+constexpr std::size_t kChunk = 4096;
 
 }  // namespace
 
@@ -129,7 +152,7 @@ std::size_t WriteUtf8Units(char* dest, std::size_t capacity, std::u16string_view
   if (capacity == 0)
     return 0;
   const std::size_t count =
-      EncodeUnits(reinterpret_cast<unsigned char*>(dest), capacity - 1, source);
+      EncodeUnits(reinterpret_cast<unsigned char*>(dest), capacity - 1, source).written;
   dest[count] = 0;
   return count + 1;
 }
@@ -138,17 +161,16 @@ std::size_t ReadUtf8Bytes(char16_t* dest, std::size_t capacity, std::string_view
   if (source.data() == nullptr)
     return 0;
   if (dest == nullptr) {
-    const std::size_t count =
+    const Progress scan =
         DecodeBytes<false>(nullptr, std::numeric_limits<std::size_t>::max(), source);
-    return count == kMalformedUtf8 ? kMalformedUtf8 : count + 1;
+    return scan.malformed ? kMalformedUtf8 : scan.written + 1;
   }
   if (capacity == 0)
     return 0;
-  std::size_t count = DecodeBytes<true>(dest, capacity, source);
-  if (count == kMalformedUtf8)
+  const Progress decoded = DecodeBytes<true>(dest, capacity, source);
+  if (decoded.malformed)
     return kMalformedUtf8;
-  if (count >= capacity)
-    count = capacity - 1;
+  const std::size_t count = std::min(decoded.written, capacity - 1);
   dest[count] = 0;
   return count + 1;
 }
@@ -159,8 +181,13 @@ std::string EncodeWideToUtf8(std::u16string_view wide) {
     return result;
   if (wide.size() > result.max_size() / 3)
     throw std::length_error("EncodeWideToUtf8");
-  result.resize(3 * wide.size());
-  result.resize(EncodeUnits(reinterpret_cast<unsigned char*>(result.data()), result.size(), wide));
+  result.reserve(3 * wide.size());
+  unsigned char chunk[kChunk];
+  while (!wide.empty()) {
+    const Progress step = EncodeUnits(chunk, sizeof(chunk), wide);
+    result.append(reinterpret_cast<const char*>(chunk), step.written);
+    wide.remove_prefix(step.read);
+  }
   return result;
 }
 
@@ -168,10 +195,16 @@ std::u16string DecodeUtf8ToWide(std::string_view utf8) {
   std::u16string result;
   if (utf8.empty())
     return result;
-  // Every code unit takes at least one byte, so n units always suffice.
-  result.resize(utf8.size());
-  const std::size_t count = DecodeBytes<true>(result.data(), result.size(), utf8);
-  result.resize(count == kMalformedUtf8 ? 0 : count);
+  // Every code unit takes at least one byte.
+  result.reserve(utf8.size());
+  char16_t chunk[kChunk];
+  while (!utf8.empty()) {
+    const Progress step = DecodeBytes<true>(chunk, kChunk, utf8);
+    if (step.malformed)
+      return {};
+    result.append(chunk, step.written);
+    utf8.remove_prefix(step.read);
+  }
   return result;
 }
 
