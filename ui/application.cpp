@@ -30,10 +30,8 @@ TApplication* Application() {
 std::wstring ApplicationTitleFromPath(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/:");
   std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-  if (const size_t dot = name.find(L'.'); dot != std::wstring::npos)
-    name.resize(dot);
-  if (name.size() > 1)
-    CharLowerBuffW(name.data() + 1, static_cast<DWORD>(name.size() - 1));
+  if (const size_t dot = name.find(L'.'); dot != std::wstring::npos) name.resize(dot);
+  if (name.size() > 1) CharLowerBuffW(name.data() + 1, static_cast<DWORD>(name.size() - 1));
   return name;
 }
 
@@ -44,10 +42,8 @@ TApplication::TApplication() : TComponent(nullptr) {
 TApplication::~TApplication() {
   DestroyComponents();
   hint_.reset();
-  if (handle_ != nullptr)
-    DestroyWindow(handle_);
-  if (gApplication == this)
-    gApplication = nullptr;
+  if (handle_ != nullptr) DestroyWindow(handle_);
+  if (gApplication == this) gApplication = nullptr;
 }
 
 void TApplication::Initialize() {
@@ -70,10 +66,14 @@ void TApplication::Initialize() {
   hint_ = std::make_unique<HintWindow>(handle_);
 }
 
+void TApplication::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == mainForm_) mainForm_ = nullptr;
+}
+
 LRESULT CALLBACK TApplication::HiddenWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-  if (app == nullptr)
-    return DefWindowProcW(wnd, msg, wParam, lParam);
+  if (app == nullptr) return DefWindowProcW(wnd, msg, wParam, lParam);
   try {
     return app->HiddenWindowMessage(msg, wParam, lParam);
   } catch (const std::exception& e) {
@@ -89,8 +89,7 @@ LRESULT TApplication::HiddenWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam
   // A copy: a hook may unhook itself while it runs.
   const auto hooks = hooks_;
   for (const auto& [id, hook] : hooks) {
-    if (hook(m))
-      return m.Result;
+    if (hook(m)) return m.Result;
   }
   if (msg == WM_TIMER) {
     if (wParam == kHintShowTimer) {
@@ -100,8 +99,7 @@ LRESULT TApplication::HiddenWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam
       CancelHint();
     } else {
       auto* timer = reinterpret_cast<TTimer*>(wParam);
-      if (std::find(timers_.begin(), timers_.end(), timer) != timers_.end())
-        timer->Fire();
+      if (std::find(timers_.begin(), timers_.end(), timer) != timers_.end()) timer->Fire();
     }
     return 0;
   }
@@ -127,16 +125,13 @@ void TApplication::UnregisterTimer(TTimer* timer) {
 }
 
 void TApplication::Run() {
-  if (mainForm_ != nullptr)
-    mainForm_->Show();
+  if (mainForm_ != nullptr) mainForm_->Show();
   MSG msg;
   while (!terminated_) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0 || got == -1)
-      break;
+    if (got == 0 || got == -1) break;
     HWND dialog = mainForm_ != nullptr ? mainForm_->Handle() : nullptr;
-    if (dialog != nullptr && IsDialogMessageW(dialog, &msg))
-      continue;
+    if (dialog != nullptr && IsDialogMessageW(dialog, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -174,13 +169,11 @@ void TApplication::HandleException(const std::string& message) {
 }
 
 void TApplication::SetMouseControl(TControl* control) {
-  if (control == mouseControl_)
-    return;
+  if (control == mouseControl_) return;
   TControl* previous = mouseControl_;
   mouseControl_ = control;
   CancelHint();
-  if (previous != nullptr)
-    previous->Perform(CM_MOUSELEAVE);
+  if (previous != nullptr) previous->Perform(CM_MOUSELEAVE);
   if (control != nullptr && mouseControl_ == control) {
     control->Perform(CM_MOUSEENTER);
     if (showHint_ && control->ShowHint() && !control->Hint().empty()) {
@@ -191,8 +184,7 @@ void TApplication::SetMouseControl(TControl* control) {
 }
 
 void TApplication::ShowPendingHint() {
-  if (hintControl_ == nullptr || hintControl_ != mouseControl_ || hint_ == nullptr)
-    return;
+  if (hintControl_ == nullptr || hintControl_ != mouseControl_ || hint_ == nullptr) return;
   POINT p;
   GetCursorPos(&p);
   hint_->Show(Widen(hintControl_->Hint()), {p.x, p.y + GetSystemMetrics(SM_CYCURSOR) / 2 + 4});
@@ -205,8 +197,7 @@ void TApplication::CancelHint() {
     KillTimer(handle_, kHintHideTimer);
   }
   hintControl_ = nullptr;
-  if (hint_ != nullptr)
-    hint_->Hide();
+  if (hint_ != nullptr) hint_->Hide();
 }
 
 std::string TApplication::CurrentHint() const {
@@ -215,15 +206,12 @@ std::string TApplication::CurrentHint() const {
 
 void TApplication::SetShowHint(bool show) {
   showHint_ = show;
-  if (!show)
-    CancelHint();
+  if (!show) CancelHint();
 }
 
 void TApplication::ControlDestroyed(TControl* control) {
-  if (control == mouseControl_)
-    mouseControl_ = nullptr;
-  if (control == hintControl_)
-    CancelHint();
+  if (control == mouseControl_) mouseControl_ = nullptr;
+  if (control == hintControl_) CancelHint();
 }
 
 }  // namespace au

@@ -27,13 +27,13 @@ class TApplication : public TComponent {
 
   // Sets the title from the program file's name and creates the hidden window.
   void Initialize();
+  void Notification(TComponent* component, TOperation operation) override;
 
   // Creates a form owned by the application; the first becomes the main form.
   template <typename Form, typename... Args>
   Form* CreateForm(Args&&... args) {
     auto* form = new Form(this, std::forward<Args>(args)...);
-    if (mainForm_ == nullptr)
-      mainForm_ = form;
+    if (mainForm_ == nullptr) mainForm_ = form;
     return form;
   }
   TForm* MainForm() const { return mainForm_; }

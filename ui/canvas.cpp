@@ -66,8 +66,7 @@ void TCanvas::Draw(int x, int y, const Bitmap24& bitmap) {
 }
 
 void TCanvas::CopyFrom(const RECT& dest, const Bitmap24& bitmap, int srcX, int srcY) {
-  if (bitmap.Empty())
-    return;
+  if (bitmap.Empty()) return;
   MemoryDc source;
   SelectScope select(source.Get(), static_cast<HBITMAP>(bitmap.NativeHandle()));
   BitBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Get(),

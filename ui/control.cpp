@@ -24,8 +24,7 @@ void SetCaptureControl(TControl* control) {
   }
   auto* windowed = dynamic_cast<TWinControl*>(control);
   TWinControl* window = windowed != nullptr ? windowed : control->Parent();
-  if (window != nullptr && window->HandleAllocated())
-    SetCapture(window->Handle());
+  if (window != nullptr && window->HandleAllocated()) SetCapture(window->Handle());
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
@@ -35,12 +34,9 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 
 TControl::~TControl() {
   MarkDestroying();
-  if (gCaptureControl == this)
-    gCaptureControl = nullptr;
-  if (Application() != nullptr)
-    Application()->ControlDestroyed(this);
-  if (parent_ != nullptr)
-    parent_->RemoveControl(this);
+  if (gCaptureControl == this) gCaptureControl = nullptr;
+  if (Application() != nullptr) Application()->ControlDestroyed(this);
+  if (parent_ != nullptr) parent_->RemoveControl(this);
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -60,17 +56,14 @@ void TControl::WndProc(TMessage& m) {
       HandleMouse(m);
       break;
     case CM_MOUSEENTER:
-      if (OnMouseEnter)
-        OnMouseEnter(this);
+      if (OnMouseEnter) OnMouseEnter(this);
       break;
     case CM_MOUSELEAVE:
-      if (OnMouseLeave)
-        OnMouseLeave(this);
+      if (OnMouseLeave) OnMouseLeave(this);
       break;
     case CM_CANCELMODE:
       clicked_ = false;
-      if (gCaptureControl == this)
-        SetCaptureControl(nullptr);
+      if (gCaptureControl == this) SetCaptureControl(nullptr);
       break;
     default:
       break;
@@ -87,25 +80,20 @@ void TControl::HandleMouse(TMessage& m) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-      if (Application() != nullptr)
-        Application()->CancelHint();
-      if (HasStyle(csCaptureMouse))
-        SetCaptureControl(this);
-      if (m.Msg != WM_RBUTTONDOWN && HasStyle(csClickEvents))
-        clicked_ = true;
+      if (Application() != nullptr) Application()->CancelHint();
+      if (HasStyle(csCaptureMouse)) SetCaptureControl(this);
+      if (m.Msg != WM_RBUTTONDOWN && HasStyle(csClickEvents)) clicked_ = true;
       MouseDown(m.Msg == WM_RBUTTONDOWN ? TMouseButton::mbRight : TMouseButton::mbLeft, x, y);
       break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {
-      if (gCaptureControl == this)
-        SetCaptureControl(nullptr);
+      if (gCaptureControl == this) SetCaptureControl(nullptr);
       const bool left = m.Msg == WM_LBUTTONUP;
       MouseUp(left ? TMouseButton::mbLeft : TMouseButton::mbRight, x, y);
       if (left && clicked_) {
         clicked_ = false;
         const RECT r = ClientRect();
-        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom)
-          Click();
+        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) Click();
       }
       break;
     }
@@ -116,42 +104,33 @@ void TControl::HandleMouse(TMessage& m) {
 }
 
 void TControl::MouseDown(TMouseButton button, int x, int y) {
-  if (OnMouseDown)
-    OnMouseDown(this, button, x, y);
+  if (OnMouseDown) OnMouseDown(this, button, x, y);
 }
 
 void TControl::MouseMove(int x, int y) {
-  if (OnMouseMove)
-    OnMouseMove(this, x, y);
+  if (OnMouseMove) OnMouseMove(this, x, y);
 }
 
 void TControl::MouseUp(TMouseButton button, int x, int y) {
-  if (OnMouseUp)
-    OnMouseUp(this, button, x, y);
+  if (OnMouseUp) OnMouseUp(this, button, x, y);
 }
 
 void TControl::Click() {
-  if (OnClick)
-    OnClick(this);
+  if (OnClick) OnClick(this);
 }
 
 void TControl::SetParent(TWinControl* parent) {
-  if (parent == parent_)
-    return;
-  if (parent == this)
-    return;
-  if (parent_ != nullptr)
-    parent_->RemoveControl(this);
+  if (parent == parent_) return;
+  if (parent == this) return;
+  if (parent_ != nullptr) parent_->RemoveControl(this);
   if (parent != nullptr) {
     parent->InsertControl(this);
-    if (parentFont_)
-      AdoptParentFont();
+    if (parentFont_) AdoptParentFont();
   }
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  if (left == left_ && top == top_ && width == width_ && height == height_)
-    return;
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
   const RECT before = BoundsRect();
   left_ = left;
   top_ = top;
@@ -165,79 +144,66 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::SetAlign(TAlign align) {
-  if (align == align_)
-    return;
+  if (align == align_) return;
   align_ = align;
-  if (align_ != TAlign::alNone)
-    anchors_ = akLeft | akTop | akRight | akBottom;
+  if (align_ != TAlign::alNone) anchors_ = akLeft | akTop | akRight | akBottom;
   RequestAlign();
 }
 
 void TControl::RequestAlign() {
-  if (parent_ != nullptr)
-    parent_->Realign();
+  if (parent_ != nullptr) parent_->Realign();
 }
 
 POINT TControl::ClientToScreen(POINT p) const {
   if (const auto* self = dynamic_cast<const TWinControl*>(this); self != nullptr) {
-    if (self->HandleAllocated())
-      ::ClientToScreen(self->Handle(), &p);
+    if (self->HandleAllocated()) ::ClientToScreen(self->Handle(), &p);
     return p;
   }
-  if (parent_ != nullptr)
-    return parent_->ClientToScreen({p.x + left_, p.y + top_});
+  if (parent_ != nullptr) return parent_->ClientToScreen({p.x + left_, p.y + top_});
   return p;
 }
 
 POINT TControl::ScreenToClient(POINT p) const {
   if (const auto* self = dynamic_cast<const TWinControl*>(this); self != nullptr) {
-    if (self->HandleAllocated())
-      ::ScreenToClient(self->Handle(), &p);
+    if (self->HandleAllocated()) ::ScreenToClient(self->Handle(), &p);
     return p;
   }
-  if (parent_ == nullptr)
-    return p;
+  if (parent_ == nullptr) return p;
   POINT q = parent_->ScreenToClient(p);
   return {q.x - left_, q.y - top_};
 }
 
 bool TControl::Showing() const {
   for (const TControl* c = this; c != nullptr; c = c->parent_) {
-    if (!c->visible_)
-      return false;
+    if (!c->visible_) return false;
   }
   return true;
 }
 
 void TControl::SetVisible(bool visible) {
-  if (visible == visible_)
-    return;
+  if (visible == visible_) return;
   visible_ = visible;
-  if (parent_ != nullptr)
-    parent_->InvalidateArea(BoundsRect());
+  if (parent_ != nullptr) parent_->InvalidateArea(BoundsRect());
   Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
   RequestAlign();
 }
 
 void TControl::SetEnabled(bool enabled) {
-  if (enabled == enabled_)
-    return;
+  if (enabled == enabled_) return;
   enabled_ = enabled;
   Perform(CM_ENABLEDCHANGED);
   Invalidate();
 }
 
 void TControl::SetCaption(const std::string& caption) {
-  if (caption == caption_)
-    return;
+  if (caption == caption_) return;
   caption_ = caption;
   Perform(CM_TEXTCHANGED);
 }
 
 void TControl::SetParentFont(bool value) {
   parentFont_ = value;
-  if (parentFont_ && parent_ != nullptr)
-    AdoptParentFont();
+  if (parentFont_ && parent_ != nullptr) AdoptParentFont();
 }
 
 void TControl::AdoptParentFont() {
@@ -248,29 +214,25 @@ void TControl::AdoptParentFont() {
 
 void TControl::FontChanged() {
   // An explicit font change makes the font the control's own.
-  if (!adoptingParentFont_)
-    parentFont_ = false;
+  if (!adoptingParentFont_) parentFont_ = false;
   Perform(CM_FONTCHANGED);
   Invalidate();
 }
 
 void TControl::SetColor(TColor color) {
-  if (color == color_)
-    return;
+  if (color == color_) return;
   color_ = color;
   Perform(CM_COLORCHANGED);
   Invalidate();
 }
 
 void TControl::Invalidate() {
-  if (parent_ != nullptr && visible_)
-    parent_->InvalidateArea(BoundsRect(), !HasStyle(csOpaque));
+  if (parent_ != nullptr && visible_) parent_->InvalidateArea(BoundsRect(), !HasStyle(csOpaque));
 }
 
 void TControl::Repaint() {
   Invalidate();
-  if (parent_ != nullptr)
-    parent_->Update();
+  if (parent_ != nullptr) parent_->Update();
 }
 
 }  // namespace au

@@ -17,8 +17,7 @@ TForm::~TForm() {
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
-  if (style == borderStyle_)
-    return;
+  if (style == borderStyle_) return;
   borderStyle_ = style;
   SetClientSize(clientWidth_, clientHeight_);
   RecreateWnd();
@@ -50,8 +49,7 @@ void TForm::SetClientSize(int width, int height) {
 }
 
 RECT TForm::ClientRect() const {
-  if (HandleAllocated())
-    return TWinControl::ClientRect();
+  if (HandleAllocated()) return TWinControl::ClientRect();
   return {0, 0, clientWidth_, clientHeight_};
 }
 
@@ -64,49 +62,37 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::SetActiveControl(TWinControl* control) {
-  if (control == activeControl_)
-    return;
-  if (activeControl_ != nullptr)
-    activeControl_->RemoveFreeNotification(this);
+  if (control == activeControl_) return;
+  if (activeControl_ != nullptr) activeControl_->RemoveFreeNotification(this);
   activeControl_ = control;
   if (control != nullptr) {
     control->FreeNotification(this);
-    if (HandleAllocated() && GetActiveWindow() == Handle() && !IsLoading())
-      control->SetFocus();
+    if (HandleAllocated() && GetActiveWindow() == Handle() && !IsLoading()) control->SetFocus();
   }
 }
 
 void TForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
-  if (operation != TOperation::opRemove)
-    return;
-  if (component == activeControl_)
-    activeControl_ = nullptr;
-  if (component == focusedControl_)
-    focusedControl_ = nullptr;
+  if (operation != TOperation::opRemove) return;
+  if (component == activeControl_) activeControl_ = nullptr;
+  if (component == focusedControl_) focusedControl_ = nullptr;
 }
 
 void TForm::FocusChanged(TWinControl* control) {
-  if (control == focusedControl_ || control == this)
-    return;
+  if (control == focusedControl_ || control == this) return;
   TWinControl* previous = focusedControl_;
   focusedControl_ = control;
-  if (control != activeControl_)
-    SetActiveControl(control);
-  if (previous != nullptr)
-    previous->Perform(CM_EXIT);
-  if (focusedControl_ == control)
-    control->Perform(CM_ENTER);
+  if (control != activeControl_) SetActiveControl(control);
+  if (previous != nullptr) previous->Perform(CM_EXIT);
+  if (focusedControl_ == control) control->Perform(CM_ENTER);
 }
 
 void TForm::DoCreate() {
-  if (OnCreate)
-    OnCreate(this);
+  if (OnCreate) OnCreate(this);
 }
 
 void TForm::PlaceOnScreen() {
-  if (placed_)
-    return;
+  if (placed_) return;
   placed_ = true;
   int x = Left();
   int y = Top();
@@ -126,13 +112,11 @@ void TForm::Show() {
   TWinControl::SetVisible(true);
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
-  if (activeControl_ != nullptr)
-    activeControl_->SetFocus();
+  if (activeControl_ != nullptr) activeControl_->SetFocus();
 }
 
 void TForm::Close() {
-  if (Application() != nullptr && Application()->MainForm() == this)
-    Application()->Terminate();
+  if (Application() != nullptr && Application()->MainForm() == this) Application()->Terminate();
   SetVisible(false);
 }
 

@@ -29,8 +29,7 @@ class GdiObject {
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   void Reset(Handle h = nullptr) {
-    if (handle_ != nullptr)
-      DeleteObject(handle_);
+    if (handle_ != nullptr) DeleteObject(handle_);
     handle_ = h;
   }
 
@@ -89,8 +88,7 @@ class WindowDc {
   explicit WindowDc(HWND wnd, bool wholeWindow = false)
       : wnd_(wnd), dc_(wholeWindow ? GetWindowDC(wnd) : GetDC(wnd)) {}
   ~WindowDc() {
-    if (dc_ != nullptr)
-      ReleaseDC(wnd_, dc_);
+    if (dc_ != nullptr) ReleaseDC(wnd_, dc_);
   }
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;

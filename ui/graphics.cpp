@@ -5,45 +5,38 @@
 namespace au {
 
 void TFont::SetName(const std::string& name) {
-  if (name == name_)
-    return;
+  if (name == name_) return;
   name_ = name;
   Changed();
 }
 
 void TFont::SetHeight(int height) {
-  if (height == height_)
-    return;
+  if (height == height_) return;
   height_ = height;
   Changed();
 }
 
 void TFont::SetColor(TColor color) {
-  if (color == color_)
-    return;
+  if (color == color_) return;
   color_ = color;
   // The colour is applied per drawing call; the GDI font stays valid.
-  if (OnChange)
-    OnChange();
+  if (OnChange) OnChange();
 }
 
 void TFont::SetCharset(int charset) {
-  if (charset == charset_)
-    return;
+  if (charset == charset_) return;
   charset_ = charset;
   Changed();
 }
 
 void TFont::SetStyle(unsigned style) {
-  if (style == style_)
-    return;
+  if (style == style_) return;
   style_ = style;
   Changed();
 }
 
 void TFont::Assign(const TFont& other) {
-  if (&other == this)
-    return;
+  if (&other == this) return;
   name_ = other.name_;
   height_ = other.height_;
   color_ = other.color_;
@@ -54,8 +47,7 @@ void TFont::Assign(const TFont& other) {
 
 void TFont::Changed() {
   handle_.Reset();
-  if (OnChange)
-    OnChange();
+  if (OnChange) OnChange();
 }
 
 HFONT TFont::Handle() const {
@@ -76,37 +68,31 @@ HFONT TFont::Handle() const {
 }
 
 void TBrush::SetColor(TColor color) {
-  if (color == color_)
-    return;
+  if (color == color_) return;
   color_ = color;
   handle_.Reset();
 }
 
 void TBrush::SetStyle(TBrushStyle style) {
-  if (style == style_)
-    return;
+  if (style == style_) return;
   style_ = style;
   handle_.Reset();
 }
 
 HBRUSH TBrush::Handle() const {
-  if (style_ == TBrushStyle::bsClear)
-    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  if (!handle_)
-    handle_.Reset(CreateSolidBrush(static_cast<COLORREF>(ResolveColor(color_))));
+  if (style_ == TBrushStyle::bsClear) return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  if (!handle_) handle_.Reset(CreateSolidBrush(static_cast<COLORREF>(ResolveColor(color_))));
   return handle_.Get();
 }
 
 void TPen::SetColor(TColor color) {
-  if (color == color_)
-    return;
+  if (color == color_) return;
   color_ = color;
   handle_.Reset();
 }
 
 void TPen::SetWidth(int width) {
-  if (width == width_)
-    return;
+  if (width == width_) return;
   width_ = width;
   handle_.Reset();
 }

@@ -9,16 +9,14 @@ HintWindow::HintWindow(HWND owner) : owner_(owner) {
                          WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr),
                          nullptr);
-  if (tip_ == nullptr)
-    return;
+  if (tip_ == nullptr) return;
   TOOLINFOW tool = Tool();
   SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
 }
 
 HintWindow::~HintWindow() {
-  if (tip_ != nullptr)
-    DestroyWindow(tip_);
+  if (tip_ != nullptr) DestroyWindow(tip_);
 }
 
 TOOLINFOW HintWindow::Tool() {
@@ -33,8 +31,7 @@ TOOLINFOW HintWindow::Tool() {
 }
 
 void HintWindow::Show(const std::wstring& text, POINT screenPoint) {
-  if (tip_ == nullptr)
-    return;
+  if (tip_ == nullptr) return;
   text_ = text;
   TOOLINFOW tool = Tool();
   SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -44,8 +41,7 @@ void HintWindow::Show(const std::wstring& text, POINT screenPoint) {
 }
 
 void HintWindow::Hide() {
-  if (tip_ == nullptr || !visible_)
-    return;
+  if (tip_ == nullptr || !visible_) return;
   TOOLINFOW tool = Tool();
   SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
   visible_ = false;

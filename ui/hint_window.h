@@ -1,8 +1,8 @@
 // The tooltip in which the application shows a control's hint.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 

@@ -21,11 +21,9 @@ void TMemo::CreateParams(TCreateParams& params) {
   params.Caption.clear();
   params.ExStyle |= WS_EX_CLIENTEDGE;
   params.Style |= ES_MULTILINE | ES_WANTRETURN | ES_NOHIDESEL;
-  if (!wordWrap_)
-    params.Style |= ES_AUTOHSCROLL;
+  if (!wordWrap_) params.Style |= ES_AUTOHSCROLL;
   params.Style |= ES_AUTOVSCROLL;
-  if (readOnly_)
-    params.Style |= ES_READONLY;
+  if (readOnly_) params.Style |= ES_READONLY;
   if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth) {
     params.Style |= WS_VSCROLL;
   }
@@ -36,8 +34,7 @@ void TMemo::CreateParams(TCreateParams& params) {
 
 void TMemo::CreateWindowHandle(const TCreateParams& params) {
   TWinControl::CreateWindowHandle(params);
-  if (!HandleAllocated())
-    return;
+  if (!HandleAllocated()) return;
   // The platform's default limit (about 30 000 characters) would refuse
   // ordinary files; lift it to the control's maximum.
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
@@ -48,32 +45,35 @@ std::string TMemo::Text() {
 }
 
 void TMemo::SetText(const std::string& text) {
-  if (text == Text())
-    return;
+  if (text == Text()) return;
   SendMessageA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   Perform(CM_TEXTCHANGED);
 }
 
 void TMemo::SetScrollBars(TScrollStyle style) {
-  if (style == scrollBars_)
-    return;
+  if (style == scrollBars_) return;
   scrollBars_ = style;
-  RecreateWnd();
+  RecreateKeepingText();
 }
 
 void TMemo::SetWordWrap(bool wrap) {
-  if (wrap == wordWrap_)
-    return;
+  if (wrap == wordWrap_) return;
   wordWrap_ = wrap;
+  RecreateKeepingText();
+}
+
+void TMemo::RecreateKeepingText() {
+  if (!HandleAllocated()) return;
+  // The text lives only in the window; carry it over to the new one.
+  const std::string text = Text();
   RecreateWnd();
+  SendMessageA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void TMemo::SetReadOnly(bool readOnly) {
-  if (readOnly == readOnly_)
-    return;
+  if (readOnly == readOnly_) return;
   readOnly_ = readOnly;
-  if (HandleAllocated())
-    SendMessageW(Handle(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+  if (HandleAllocated()) SendMessageW(Handle(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
 }
 
 void TMemo::SelectAll() {
@@ -97,8 +97,7 @@ int TMemo::SelLength() {
 void TMemo::WndProc(TMessage& m) {
   switch (m.Msg) {
     case CN_COMMAND:
-      if (HIWORD(m.WParam) == EN_CHANGE && OnChange)
-        OnChange(this);
+      if (HIWORD(m.WParam) == EN_CHANGE && OnChange) OnChange(this);
       return;
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC: {

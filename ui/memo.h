@@ -48,6 +48,9 @@ class TMemo : public TWinControl {
   void CreateWindowHandle(const TCreateParams& params) override;
 
  private:
+  // Style changes need a new window.
+  void RecreateKeepingText();
+
   std::unique_ptr<TStrings> lines_;
   TScrollStyle scrollBars_ = TScrollStyle::ssNone;
   bool wordWrap_ = true;

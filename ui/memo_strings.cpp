@@ -16,8 +16,7 @@ std::string NormalizeLineBreaks(std::string_view text) {
     const char c = text[i];
     if (c == '\r') {
       out += "\r\n";
-      if (i + 1 < text.size() && text[i + 1] == '\n')
-        ++i;
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
     } else if (c == '\n') {
       out += "\r\n";
     } else if (IsDBCSLeadByte(static_cast<BYTE>(c)) && i + 1 < text.size()) {
@@ -35,12 +34,10 @@ LRESULT TMemoStrings::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
 }
 
 int TMemoStrings::Count() const {
-  if (!memo_.HandleAllocated())
-    return 0;
+  if (!memo_.HandleAllocated()) return 0;
   int count = static_cast<int>(Send(EM_GETLINECOUNT));
   const LRESULT lastStart = Send(EM_LINEINDEX, static_cast<WPARAM>(count - 1));
-  if (Send(EM_LINELENGTH, static_cast<WPARAM>(lastStart)) == 0)
-    --count;
+  if (Send(EM_LINELENGTH, static_cast<WPARAM>(lastStart)) == 0) --count;
   return count;
 }
 
@@ -61,36 +58,30 @@ void TMemoStrings::ReplaceRange(int start, int end, const std::string& text) con
 
 void TMemoStrings::Put(int index, std::string line) {
   const auto start = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index)));
-  if (start < 0)
-    return;
+  if (start < 0) return;
   const auto length = static_cast<int>(Send(EM_LINELENGTH, static_cast<WPARAM>(start)));
   ReplaceRange(start, start + length, line);
 }
 
 void TMemoStrings::Insert(int index, std::string line) {
-  if (index < 0)
-    return;
+  if (index < 0) return;
   auto start = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index)));
   if (start >= 0) {
     ReplaceRange(start, start, line + "\r\n");
     return;
   }
   start = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index - 1)));
-  if (start < 0)
-    return;
+  if (start < 0) return;
   const auto length = static_cast<int>(Send(EM_LINELENGTH, static_cast<WPARAM>(start)));
-  if (length == 0)
-    return;
+  if (length == 0) return;
   ReplaceRange(start + length, start + length, "\r\n" + line);
 }
 
 void TMemoStrings::Delete(int index) {
   const auto start = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index)));
-  if (start < 0)
-    return;
+  if (start < 0) return;
   auto end = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index + 1)));
-  if (end < 0)
-    end = start + static_cast<int>(Send(EM_LINELENGTH, static_cast<WPARAM>(start)));
+  if (end < 0) end = start + static_cast<int>(Send(EM_LINELENGTH, static_cast<WPARAM>(start)));
   ReplaceRange(start, end, std::string());
 }
 
@@ -109,8 +100,7 @@ std::string TMemoStrings::GetText() const {
 
 void TMemoStrings::SetText(std::string_view text) {
   const std::string normalized = NormalizeLineBreaks(text);
-  if (normalized == GetText())
-    return;
+  if (normalized == GetText()) return;
   if (Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(normalized.c_str())) == 0) {
     throw EOutOfResources("Text exceeds memo capacity");
   }
@@ -118,8 +108,7 @@ void TMemoStrings::SetText(std::string_view text) {
 }
 
 void TMemoStrings::SetUpdateState(bool updating) {
-  if (!memo_.HandleAllocated())
-    return;
+  if (!memo_.HandleAllocated()) return;
   HWND wnd = memo_.Handle();
   SendMessageW(wnd, WM_SETREDRAW, updating ? FALSE : TRUE, 0);
   if (!updating) {

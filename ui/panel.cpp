@@ -11,15 +11,13 @@ TPanel::TPanel(TComponent* owner) : TWinControl(owner) {
 }
 
 void TPanel::SetAlignment(TAlignment alignment) {
-  if (alignment == alignment_)
-    return;
+  if (alignment == alignment_) return;
   alignment_ = alignment;
   Invalidate();
 }
 
 void TPanel::SetBevelOuter(TBevelCut bevel) {
-  if (bevel == bevelOuter_)
-    return;
+  if (bevel == bevelOuter_) return;
   bevelOuter_ = bevel;
   Invalidate();
 }
@@ -60,8 +58,7 @@ void TPanel::PaintWindow(HDC dc) {
 
 void TPanel::WndProc(TMessage& m) {
   TWinControl::WndProc(m);
-  if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_COLORCHANGED)
-    Invalidate();
+  if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_COLORCHANGED) Invalidate();
 }
 
 }  // namespace au

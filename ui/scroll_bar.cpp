@@ -24,8 +24,7 @@ void TScrollBar::CreateWindowHandle(const TCreateParams& params) {
 }
 
 void TScrollBar::SetKind(TScrollBarKind kind) {
-  if (kind == kind_)
-    return;
+  if (kind == kind_) return;
   kind_ = kind;
   SetBounds(Left(), Top(), Height(), Width());
   RecreateWnd();
@@ -39,8 +38,7 @@ void TScrollBar::SetParams(int position, int min, int max) {
   max_ = max;
   position_ = position;
   ApplyToWindow();
-  if (moved && OnChange)
-    OnChange(this);
+  if (moved && OnChange) OnChange(this);
 }
 
 void TScrollBar::SetPageSize(int pageSize) {
@@ -49,8 +47,7 @@ void TScrollBar::SetPageSize(int pageSize) {
 }
 
 void TScrollBar::ApplyToWindow() {
-  if (!HandleAllocated())
-    return;
+  if (!HandleAllocated()) return;
   SCROLLINFO info{sizeof(info), SIF_ALL, min_, max_, static_cast<UINT>(pageSize_), position_, 0};
   SetScrollInfo(Handle(), SB_CTL, &info, TRUE);
 }
@@ -83,8 +80,7 @@ void TScrollBar::Scroll(int code, int trackPosition) {
     default:
       break;
   }
-  if (OnScroll)
-    OnScroll(this, code, next);
+  if (OnScroll) OnScroll(this, code, next);
   SetPosition(next);
 }
 
@@ -94,8 +90,7 @@ void TScrollBar::WndProc(TMessage& m) {
     if (LOWORD(m.WParam) == SB_THUMBTRACK || LOWORD(m.WParam) == SB_THUMBPOSITION) {
       // The word in the message holds only 16 bits of the position.
       SCROLLINFO info{sizeof(info), SIF_TRACKPOS, 0, 0, 0, 0, 0};
-      if (GetScrollInfo(Handle(), SB_CTL, &info))
-        track = info.nTrackPos;
+      if (GetScrollInfo(Handle(), SB_CTL, &info)) track = info.nTrackPos;
     }
     Scroll(LOWORD(m.WParam), track);
     return;

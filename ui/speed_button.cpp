@@ -17,44 +17,36 @@ void TSpeedButton::SetGlyph(Bitmap24 glyph) {
 }
 
 void TSpeedButton::SetNumGlyphs(int n) {
-  if (n == numGlyphs_)
-    return;
+  if (n == numGlyphs_) return;
   numGlyphs_ = n;
   StateChanged();
 }
 
 void TSpeedButton::SetLayout(TButtonLayout layout) {
-  if (layout == layout_)
-    return;
+  if (layout == layout_) return;
   layout_ = layout;
   StateChanged();
 }
 
 void TSpeedButton::SetMargin(int margin) {
-  if (margin == margin_)
-    return;
+  if (margin == margin_) return;
   margin_ = margin;
   StateChanged();
 }
 
 void TSpeedButton::SetSpacing(int spacing) {
-  if (spacing == spacing_)
-    return;
+  if (spacing == spacing_) return;
   spacing_ = spacing;
   StateChanged();
 }
 
 void TSpeedButton::SetDown(bool down) {
-  if (groupIndex_ == 0)
-    down = false;
-  if (down == down_)
-    return;
-  if (down_ && !down && !allowAllUp_)
-    return;
+  if (groupIndex_ == 0) down = false;
+  if (down == down_) return;
+  if (down_ && !down && !allowAllUp_) return;
   down_ = down;
   if (down) {
-    if (state_ == TButtonState::bsUp)
-      state_ = TButtonState::bsExclusive;
+    if (state_ == TButtonState::bsUp) state_ = TButtonState::bsExclusive;
     RaiseGroup();
   } else {
     state_ = TButtonState::bsUp;
@@ -63,8 +55,7 @@ void TSpeedButton::SetDown(bool down) {
 }
 
 void TSpeedButton::RaiseGroup() {
-  if (Parent() == nullptr || groupIndex_ == 0)
-    return;
+  if (Parent() == nullptr || groupIndex_ == 0) return;
   for (int i = 0; i < Parent()->ControlCount(); ++i) {
     auto* other = dynamic_cast<TSpeedButton*>(Parent()->Controls(i));
     if (other != nullptr && other != this && other->groupIndex_ == groupIndex_) {
@@ -74,23 +65,20 @@ void TSpeedButton::RaiseGroup() {
 }
 
 void TSpeedButton::GroupButtonDown(TSpeedButton*) {
-  if (!down_)
-    return;
+  if (!down_) return;
   down_ = false;
   state_ = TButtonState::bsUp;
   StateChanged();
 }
 
 int TSpeedButton::GlyphWidth() const {
-  if (glyph_.Empty() || numGlyphs_ < 1)
-    return 0;
+  if (glyph_.Empty() || numGlyphs_ < 1) return 0;
   return glyph_.Width() / numGlyphs_;
 }
 
 void TSpeedButton::MouseDown(TMouseButton button, int x, int y) {
   TGraphicControl::MouseDown(button, x, y);
-  if (button != TMouseButton::mbLeft || !Enabled())
-    return;
+  if (button != TMouseButton::mbLeft || !Enabled()) return;
   if (!down_) {
     state_ = TButtonState::bsDown;
     StateChanged();
@@ -100,8 +88,7 @@ void TSpeedButton::MouseDown(TMouseButton button, int x, int y) {
 
 void TSpeedButton::MouseMove(int x, int y) {
   TGraphicControl::MouseMove(x, y);
-  if (!dragging_)
-    return;
+  if (!dragging_) return;
   TButtonState next = TButtonState::bsUp;
   if (down_) {
     next = TButtonState::bsExclusive;
@@ -116,38 +103,31 @@ void TSpeedButton::MouseMove(int x, int y) {
 
 void TSpeedButton::MouseUp(TMouseButton button, int x, int y) {
   TGraphicControl::MouseUp(button, x, y);
-  if (!dragging_ || button != TMouseButton::mbLeft)
-    return;
+  if (!dragging_ || button != TMouseButton::mbLeft) return;
   dragging_ = false;
   const bool inside = PointInside(x, y);
   if (groupIndex_ == 0) {
     state_ = TButtonState::bsUp;
-    if (inside)
-      StateChanged();
+    if (inside) StateChanged();
   } else if (inside) {
     SetDown(!down_);
-    if (down_)
-      state_ = TButtonState::bsExclusive;
+    if (down_) state_ = TButtonState::bsExclusive;
     StateChanged();
   } else {
-    if (down_)
-      state_ = TButtonState::bsExclusive;
+    if (down_) state_ = TButtonState::bsExclusive;
     StateChanged();
   }
-  if (inside)
-    Click();
+  if (inside) Click();
 }
 
 void TSpeedButton::WndProc(TMessage& m) {
   if (m.Msg == CM_ENABLEDCHANGED) {
     state_ = Enabled() ? (down_ ? TButtonState::bsExclusive : TButtonState::bsUp)
                        : TButtonState::bsDisabled;
-    if (!Enabled())
-      dragging_ = false;
+    if (!Enabled()) dragging_ = false;
   }
   TGraphicControl::WndProc(m);
-  if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_ENABLEDCHANGED)
-    StateChanged();
+  if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_ENABLEDCHANGED) StateChanged();
 }
 
 void TSpeedButton::Paint() {

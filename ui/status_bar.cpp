@@ -26,8 +26,7 @@ void TStatusBar::CreateParams(TCreateParams& params) {
   params.Caption.clear();
   // We place and size the bar ourselves.
   params.Style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
-  if (ShowsSizeGrip())
-    params.Style |= SBARS_SIZEGRIP;
+  if (ShowsSizeGrip()) params.Style |= SBARS_SIZEGRIP;
 }
 
 void TStatusBar::CreateWindowHandle(const TCreateParams& params) {
@@ -36,15 +35,13 @@ void TStatusBar::CreateWindowHandle(const TCreateParams& params) {
 }
 
 void TStatusBar::SetSimplePanel(bool simple) {
-  if (simple == simplePanel_)
-    return;
+  if (simple == simplePanel_) return;
   simplePanel_ = simple;
   UpdateWindowTexts();
 }
 
 void TStatusBar::SetSimpleText(const std::string& text) {
-  if (text == simpleText_)
-    return;
+  if (text == simpleText_) return;
   simpleText_ = text;
   UpdateWindowTexts();
 }
@@ -55,15 +52,13 @@ void TStatusBar::SetPanels(std::vector<TStatusPanel> panels) {
 }
 
 void TStatusBar::SetSizeGrip(bool grip) {
-  if (grip == sizeGrip_)
-    return;
+  if (grip == sizeGrip_) return;
   sizeGrip_ = grip;
   RecreateWnd();
 }
 
 void TStatusBar::UpdateWindowTexts() {
-  if (!HandleAllocated())
-    return;
+  if (!HandleAllocated()) return;
   HWND wnd = Handle();
   SendMessageW(wnd, SB_SIMPLE, simplePanel_ ? TRUE : FALSE, 0);
   if (simplePanel_) {
@@ -77,8 +72,7 @@ void TStatusBar::UpdateWindowTexts() {
     x += panels_[i].Width;
     edges.push_back(i + 1 == panels_.size() ? -1 : x);
   }
-  if (edges.empty())
-    edges.push_back(-1);
+  if (edges.empty()) edges.push_back(-1);
   SendMessageW(wnd, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
   for (size_t i = 0; i < panels_.size(); ++i) {
     const UINT style = panels_[i].Style == TStatusPanelStyle::psOwnerDraw ? SBT_OWNERDRAW : 0;

@@ -32,10 +32,8 @@ class StoredLayout {
 
   // Ends reading and tells every component it is loaded.
   void Finish() {
-    for (TComponent* c : loaded_)
-      c->EndReading();
-    for (TComponent* c : loaded_)
-      c->Loaded();
+    for (TComponent* c : loaded_) c->EndReading();
+    for (TComponent* c : loaded_) c->Loaded();
     loaded_.clear();
   }
 

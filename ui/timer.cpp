@@ -19,15 +19,13 @@ TTimer::~TTimer() {
 }
 
 void TTimer::SetEnabled(bool enabled) {
-  if (enabled == enabled_)
-    return;
+  if (enabled == enabled_) return;
   enabled_ = enabled;
   Restart();
 }
 
 void TTimer::SetInterval(unsigned interval) {
-  if (interval == interval_)
-    return;
+  if (interval == interval_) return;
   interval_ = interval;
   Restart();
 }
@@ -36,13 +34,11 @@ void TTimer::Restart() {
   HWND wnd = Application()->Handle();
   const auto id = reinterpret_cast<UINT_PTR>(this);
   KillTimer(wnd, id);
-  if (enabled_ && interval_ > 0)
-    SetTimer(wnd, id, interval_, nullptr);
+  if (enabled_ && interval_ > 0) SetTimer(wnd, id, interval_, nullptr);
 }
 
 void TTimer::Fire() {
-  if (enabled_ && OnTimer)
-    OnTimer(this);
+  if (enabled_ && OnTimer) OnTimer(this);
 }
 
 }  // namespace au

@@ -5,8 +5,7 @@
 namespace au {
 
 std::wstring Widen(std::string_view utf8) {
-  if (utf8.empty())
-    return {};
+  if (utf8.empty()) return {};
   const int n =
       MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(n), L'\0');
@@ -15,8 +14,7 @@ std::wstring Widen(std::string_view utf8) {
 }
 
 std::string Narrow(std::wstring_view wide) {
-  if (wide.empty())
-    return {};
+  if (wide.empty()) return {};
   const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
                                     0, nullptr, nullptr);
   std::string utf8(static_cast<size_t>(n), '\0');

@@ -34,28 +34,23 @@ LPCWSTR CursorResource(TCursor cursor) {
 
 LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* control = TWinControl::FromHandle(wnd);
-  if (control == nullptr)
-    return DefWindowProcW(wnd, msg, wParam, lParam);
+  if (control == nullptr) return DefWindowProcW(wnd, msg, wParam, lParam);
   TMessage m{msg, wParam, lParam, 0};
   // Nothing may unwind through the platform's code: report and carry on.
   try {
     control->WindowProc(m);
   } catch (const std::exception& e) {
-    if (Application() != nullptr)
-      Application()->HandleException(e.what());
+    if (Application() != nullptr) Application()->HandleException(e.what());
   } catch (...) {
-    if (Application() != nullptr)
-      Application()->HandleException("Unexpected error");
+    if (Application() != nullptr) Application()->HandleException("Unexpected error");
   }
-  if (msg == WM_NCDESTROY)
-    control->DetachHandle();
+  if (msg == WM_NCDESTROY) control->DetachHandle();
   return m.Result;
 }
 
 LRESULT CALLBACK InitWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* control = tCreatingControl;
-  if (control == nullptr)
-    return DefWindowProcW(wnd, msg, wParam, lParam);
+  if (control == nullptr) return DefWindowProcW(wnd, msg, wParam, lParam);
   tCreatingControl = nullptr;
   control->AttachHandle(wnd, DefWindowProcW);
   return StdWndProc(wnd, msg, wParam, lParam);
@@ -70,15 +65,12 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl() {
   MarkDestroying();
   // Children that another owner keeps alive lose their parent with the window.
-  while (!controls_.empty())
-    controls_.back()->SetParent(nullptr);
-  if (handle_ != nullptr)
-    DestroyWnd();
+  while (!controls_.empty()) controls_.back()->SetParent(nullptr);
+  if (handle_ != nullptr) DestroyWnd();
 }
 
 HWND TWinControl::Handle() {
-  if (handle_ == nullptr && !IsDestroying())
-    CreateWnd();
+  if (handle_ == nullptr && !IsDestroying()) CreateWnd();
   return handle_;
 }
 
@@ -86,35 +78,33 @@ void TWinControl::CreateParams(TCreateParams& params) {
   params.ClassName = kControlClassName;
   params.Caption = Widen(Caption());
   params.Style = WS_CHILD | WS_CLIPSIBLINGS;
-  if (HasStyle(csAcceptsControls))
-    params.Style |= WS_CLIPCHILDREN;
-  if (Visible())
-    params.Style |= WS_VISIBLE;
-  if (!Enabled())
-    params.Style |= WS_DISABLED;
-  if (tabStop_)
-    params.Style |= WS_TABSTOP;
+  if (HasStyle(csAcceptsControls)) params.Style |= WS_CLIPCHILDREN;
+  if (Visible()) params.Style |= WS_VISIBLE;
+  if (!Enabled()) params.Style |= WS_DISABLED;
+  if (tabStop_) params.Style |= WS_TABSTOP;
   params.X = Left();
   params.Y = Top();
   params.Width = Width();
   params.Height = Height();
-  if (Parent() != nullptr)
-    params.WndParent = Parent()->Handle();
+  if (Parent() != nullptr) params.WndParent = Parent()->Handle();
 }
 
 void TWinControl::CreateWnd() {
+  if (Parent() != nullptr) {
+    // Creating the parent's window creates its children's too, this one's
+    // among them.
+    Parent()->HandleNeeded();
+    if (handle_ != nullptr) return;
+  }
   TCreateParams params;
   CreateParams(params);
-  if ((params.Style & WS_CHILD) && params.WndParent == nullptr)
-    return;
+  if ((params.Style & WS_CHILD) && params.WndParent == nullptr) return;
   CreateWindowHandle(params);
-  if (handle_ == nullptr)
-    return;
+  if (handle_ == nullptr) return;
   SetCreating(false);
   ApplyFont();
   for (TControl* c : controls_) {
-    if (auto* w = dynamic_cast<TWinControl*>(c))
-      w->HandleNeeded();
+    if (auto* w = dynamic_cast<TWinControl*>(c)) w->HandleNeeded();
   }
   Realign();
 }
@@ -126,8 +116,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params) {
     HWND wnd = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(),
                                params.Style, params.X, params.Y, params.Width, params.Height,
                                params.WndParent, nullptr, instance, nullptr);
-    if (wnd == nullptr)
-      return;
+    if (wnd == nullptr) return;
     auto classProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(wnd, GWLP_WNDPROC));
     AttachHandle(wnd, classProc);
     SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StdWndProc));
@@ -150,8 +139,7 @@ void TWinControl::AttachHandle(HWND wnd, WNDPROC defaultProc) {
 }
 
 void TWinControl::DetachHandle() {
-  if (handle_ == nullptr)
-    return;
+  if (handle_ == nullptr) return;
   RemovePropW(handle_, kControlProperty);
   handle_ = nullptr;
   trackingLeave_ = false;
@@ -159,8 +147,7 @@ void TWinControl::DetachHandle() {
 
 void TWinControl::DestroyWnd() {
   HWND wnd = handle_;
-  if (wnd == nullptr)
-    return;
+  if (wnd == nullptr) return;
   // Child windows go with their parent; forget them first so that none keeps a
   // stale handle.
   for (TControl* c : controls_) {
@@ -173,8 +160,7 @@ void TWinControl::DestroyWnd() {
 }
 
 void TWinControl::RecreateWnd() {
-  if (handle_ == nullptr)
-    return;
+  if (handle_ == nullptr) return;
   DestroyWnd();
   CreateWnd();
 }
@@ -191,25 +177,21 @@ void TWinControl::InsertControl(TControl* control) {
   if (auto* w = dynamic_cast<TWinControl*>(control); w != nullptr && handle_ != nullptr) {
     w->HandleNeeded();
   }
-  if (control->Visible())
-    InvalidateArea(control->BoundsRect());
+  if (control->Visible()) InvalidateArea(control->BoundsRect());
   Realign();
 }
 
 void TWinControl::RemoveControl(TControl* control) {
   auto it = std::find(controls_.begin(), controls_.end(), control);
-  if (it == controls_.end())
-    return;
-  if (dynamic_cast<TWinControl*>(control) == nullptr)
-    --graphicCount_;
+  if (it == controls_.end()) return;
+  if (dynamic_cast<TWinControl*>(control) == nullptr) --graphicCount_;
   controls_.erase(it);
   control->parent_ = nullptr;
   if (auto* w = dynamic_cast<TWinControl*>(control); w != nullptr && w->HandleAllocated()) {
     w->DestroyWnd();
   }
   if (!IsDestroying()) {
-    if (control->Visible())
-      InvalidateArea(control->BoundsRect());
+    if (control->Visible()) InvalidateArea(control->BoundsRect());
     Realign();
   }
 }
@@ -217,11 +199,9 @@ void TWinControl::RemoveControl(TControl* control) {
 TControl* TWinControl::ControlAtPos(POINT p, bool allowDisabled) const {
   for (int i = graphicCount_ - 1; i >= 0; --i) {
     TControl* c = controls_[i];
-    if (!c->Visible() || (!c->Enabled() && !allowDisabled))
-      continue;
+    if (!c->Visible() || (!c->Enabled() && !allowDisabled)) continue;
     const RECT r = c->BoundsRect();
-    if (PtInRect(&r, p))
-      return c;
+    if (PtInRect(&r, p)) return c;
   }
   return nullptr;
 }
@@ -236,8 +216,7 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-      if (RouteMouseToChild(m))
-        return;
+      if (RouteMouseToChild(m)) return;
       if (m.Msg == WM_LBUTTONDOWN) {
         // A press that moves the focus here is handled before the control
         // learns it was entered, so that what OnEnter does is not undone by
@@ -262,8 +241,7 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     }
     case WM_SETCURSOR:
-      if (SetCursorFromControl(m))
-        return;
+      if (SetCursorFromControl(m)) return;
       break;
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -273,8 +251,7 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORSCROLLBAR:
     case WM_DRAWITEM:
-      if (ReflectToChild(m))
-        return;
+      if (ReflectToChild(m)) return;
       break;
     case WM_PAINT:
       PaintHandler(m);
@@ -287,8 +264,7 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WM_SETFOCUS:
-      if (TForm* form = GetParentForm(this))
-        form->FocusChanged(this);
+      if (TForm* form = GetParentForm(this)) form->FocusChanged(this);
       break;
     case WM_SIZE:
     case WM_MOVE:
@@ -305,14 +281,12 @@ void TWinControl::WndProc(TMessage& m) {
       DoExit();
       return;
     case CM_ENABLEDCHANGED:
-      if (handle_ != nullptr)
-        EnableWindow(handle_, Enabled());
+      if (handle_ != nullptr) EnableWindow(handle_, Enabled());
       break;
     case CM_FONTCHANGED:
       ApplyFont();
       for (TControl* c : controls_) {
-        if (c->ParentFont())
-          c->SetParentFont(true);
+        if (c->ParentFont()) c->SetParentFont(true);
       }
       break;
     default:
@@ -337,8 +311,7 @@ bool TWinControl::RouteMouseToChild(TMessage& m) {
   } else if (captured == nullptr) {
     target = ControlAtPos(p);
   }
-  if (target == nullptr)
-    return false;
+  if (target == nullptr) return false;
   const LPARAM local = MAKELPARAM(static_cast<WORD>(static_cast<short>(p.x - target->Left())),
                                   static_cast<WORD>(static_cast<short>(p.y - target->Top())));
   m.Result = target->Perform(m.Msg, m.WParam, local);
@@ -355,23 +328,19 @@ void TWinControl::TrackMouse(TMessage& m) {
   TControl* over = nullptr;
   if (PtInRect(&client, p)) {
     over = ControlAtPos(p, true);
-    if (over == nullptr)
-      over = this;
+    if (over == nullptr) over = this;
   }
   Application()->SetMouseControl(over);
 }
 
 bool TWinControl::SetCursorFromControl(TMessage& m) {
-  if (reinterpret_cast<HWND>(m.WParam) != handle_ || LOWORD(m.LParam) != HTCLIENT)
-    return false;
+  if (reinterpret_cast<HWND>(m.WParam) != handle_ || LOWORD(m.LParam) != HTCLIENT) return false;
   POINT p;
   GetCursorPos(&p);
   ::ScreenToClient(handle_, &p);
   TControl* over = ControlAtPos(p, true);
-  if (over == nullptr)
-    over = this;
-  if (over->Cursor() == TCursor::crDefault)
-    return false;
+  if (over == nullptr) over = this;
+  if (over->Cursor() == TCursor::crDefault) return false;
   ::SetCursor(LoadCursorW(nullptr, CursorResource(over->Cursor())));
   m.Result = TRUE;
   return true;
@@ -387,8 +356,7 @@ bool TWinControl::ReflectToChild(TMessage& m) {
     child = reinterpret_cast<HWND>(m.LParam);
   }
   TWinControl* target = FromHandle(child);
-  if (target == nullptr || target == this)
-    return false;
+  if (target == nullptr || target == this) return false;
   m.Result = target->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
   return true;
 }
@@ -429,15 +397,12 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
   for (int i = 0; i < graphicCount_; ++i) {
     TControl* c = controls_[i];
     if (!started) {
-      if (c != first)
-        continue;
+      if (c != first) continue;
       started = true;
     }
-    if (!c->Visible())
-      continue;
+    if (!c->Visible()) continue;
     const RECT r = c->BoundsRect();
-    if (!RectVisible(dc, &r))
-      continue;
+    if (!RectVisible(dc, &r)) continue;
     SavedDc saved(dc);
     POINT origin;
     GetViewportOrgEx(dc, &origin);
@@ -455,8 +420,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TWinControl::UpdateBoundsFromWindow() {
-  if (handle_ == nullptr)
-    return;
+  if (handle_ == nullptr) return;
   RECT r;
   GetWindowRect(handle_, &r);
   if (HWND parentWnd = GetParent(handle_);
@@ -477,39 +441,31 @@ RECT TWinControl::ClientRect() const {
 }
 
 void TWinControl::SetCaption(const std::string& caption) {
-  if (caption == Caption())
-    return;
-  if (handle_ != nullptr)
-    SetWindowTextW(handle_, Widen(caption).c_str());
+  if (caption == Caption()) return;
+  if (handle_ != nullptr) SetWindowTextW(handle_, Widen(caption).c_str());
   TControl::SetCaption(caption);
 }
 
 void TWinControl::SetVisible(bool visible) {
-  if (visible == Visible())
-    return;
+  if (visible == Visible()) return;
   TControl::SetVisible(visible);
-  if (handle_ != nullptr)
-    ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
+  if (handle_ != nullptr) ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void TWinControl::Invalidate() {
-  if (handle_ != nullptr)
-    InvalidateRect(handle_, nullptr, !HasStyle(csOpaque));
+  if (handle_ != nullptr) InvalidateRect(handle_, nullptr, !HasStyle(csOpaque));
 }
 
 void TWinControl::InvalidateArea(const RECT& r, bool erase) {
-  if (handle_ != nullptr)
-    InvalidateRect(handle_, &r, erase);
+  if (handle_ != nullptr) InvalidateRect(handle_, &r, erase);
 }
 
 void TWinControl::Update() {
-  if (handle_ != nullptr)
-    UpdateWindow(handle_);
+  if (handle_ != nullptr) UpdateWindow(handle_);
 }
 
 void TWinControl::Realign() {
-  if (aligning_ || IsLoading() || IsDestroying())
-    return;
+  if (aligning_ || IsLoading() || IsDestroying()) return;
   aligning_ = true;
   RECT client = ClientRect();
   AlignControls(client);
@@ -528,8 +484,7 @@ void TWinControl::AlignControls(RECT& client) {
                           TAlign::alClient};
   for (TAlign align : order) {
     for (TControl* c : controls_) {
-      if (c->Align() != align || !c->Visible())
-        continue;
+      if (c->Align() != align || !c->Visible()) continue;
       const int w = client.right - client.left;
       const int h = client.bottom - client.top;
       switch (align) {
@@ -558,8 +513,7 @@ void TWinControl::AlignControls(RECT& client) {
 }
 
 void TWinControl::SetTabStop(bool tabStop) {
-  if (tabStop == tabStop_)
-    return;
+  if (tabStop == tabStop_) return;
   tabStop_ = tabStop;
   if (handle_ != nullptr) {
     LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
@@ -570,8 +524,7 @@ void TWinControl::SetTabStop(bool tabStop) {
 
 bool TWinControl::CanFocus() const {
   for (const TControl* c = this; c != nullptr; c = c->Parent()) {
-    if (!c->Visible() || !c->Enabled())
-      return false;
+    if (!c->Visible() || !c->Enabled()) return false;
   }
   return true;
 }
@@ -581,18 +534,15 @@ bool TWinControl::Focused() const {
 }
 
 void TWinControl::SetFocus() {
-  if (CanFocus())
-    ::SetFocus(Handle());
+  if (CanFocus()) ::SetFocus(Handle());
 }
 
 void TWinControl::DoEnter() {
-  if (OnEnter)
-    OnEnter(this);
+  if (OnEnter) OnEnter(this);
 }
 
 void TWinControl::DoExit() {
-  if (OnExit)
-    OnExit(this);
+  if (OnExit) OnExit(this);
 }
 
 void TWinControl::ApplyFont() {
@@ -602,8 +552,7 @@ void TWinControl::ApplyFont() {
 
 TForm* GetParentForm(TControl* control) {
   TControl* c = control;
-  while (c != nullptr && c->Parent() != nullptr)
-    c = c->Parent();
+  while (c != nullptr && c->Parent() != nullptr) c = c->Parent();
   return dynamic_cast<TForm*>(c);
 }
 

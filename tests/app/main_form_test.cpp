@@ -1,0 +1,195 @@
+// The converter's window under Wine, built from its stored layout and driven
+// through real mouse messages.
+#include "app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/core/ansi_codec.h"
+#include "tests/support/gui_driver.h"
+#include "tests/support/temp_folder.h"
+#include "ui/application.h"
+#include "ui/wide_text.h"
+
+namespace au {
+namespace {
+
+using test::ClickAt;
+using test::MessageBoxCatcher;
+using test::PumpMessages;
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+struct FormDeleter {
+  void operator()(TForm1* form) const { delete form; }
+};
+using FormPtr = std::unique_ptr<TForm1, FormDeleter>;
+
+FormPtr MakeForm(const std::wstring& commandLine) {
+  const std::u16string line(commandLine.begin(), commandLine.end());
+  return FormPtr(Application()->CreateForm<TForm1>(CommandLineArgs(line)));
+}
+
+FormPtr MakeFormWithFile(const std::wstring& path) {
+  return MakeForm(L"ansi2utf8.exe \"" + path + L"\"");
+}
+
+// Text in the ANSI code page of the running test (1251 or 1252).
+std::string Ansi(std::u16string_view text) {
+  return WideToAnsi(text);
+}
+
+TEST(MainForm, OpensWithOneSpaceInEachMemoAndTheCreditLineAlone) {
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  EXPECT_EQ(form->Caption(), "ANSI > UTF-8  ::  UTF-8 > ANSI  ::  v. 1.1");
+  EXPECT_EQ(form->ClientWidth(), 688);
+  EXPECT_EQ(form->ClientHeight(), 404);
+  EXPECT_EQ(form->sMemo1->Lines().Count(), 1);
+  EXPECT_EQ(form->sMemo1->Lines().Get(0), " ");
+  EXPECT_EQ(form->sMemo2->Lines().Count(), 1);
+  EXPECT_EQ(form->sMemo2->Lines().Get(0), " ");
+  EXPECT_FALSE(form->sSpeedButton3->Visible());
+  EXPECT_EQ(form->sStatusBar1->SimpleText(), kCreditLine);
+  EXPECT_TRUE(form->LoadedFilePath().empty());
+  EXPECT_EQ(form->ActiveControl(), form->sMemo1);
+  EXPECT_TRUE(form->sMemo2->ReadOnly());
+}
+
+TEST(MainForm, LaysOutTheControlsAsStored) {
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  form->Show();
+  PumpMessages();
+  const auto bounds = [](TControl* c) { return c->BoundsRect(); };
+  EXPECT_EQ(bounds(form->sPanel1).bottom, 385);
+  EXPECT_EQ(bounds(form->sPanel1).right, 688);
+  EXPECT_EQ(bounds(form->sStatusBar1).top, 385);
+  EXPECT_EQ(bounds(form->sStatusBar1).bottom, 404);
+  EXPECT_EQ(form->sMemo1->Left(), 8);
+  EXPECT_EQ(form->sMemo2->Left(), 7);
+  EXPECT_EQ(form->sMemo1->Height() - form->sMemo2->Height(), 8);
+  EXPECT_EQ(form->sSpeedButton1->Width(), 121);
+  EXPECT_EQ(form->sSpeedButton3->Width(), 49);
+  EXPECT_EQ(form->sMemo1->SkinData().SkinSection(), "EDIT");
+  EXPECT_EQ(form->sSpeedButton1->SkinData().SkinSection(), "BARTITLE");
+  EXPECT_EQ(form->sPanel1->SkinData().SkinSection(), "ALPHAEDIT");
+  EXPECT_EQ(form->sStatusBar1->SkinData().SkinSection(), "STATUSBAR");
+}
+
+TEST(MainForm, LoadsTheFileOfTheFirstArgumentAndOffersToOverwriteIt) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"with space.txt");
+  WriteBytes(path, Ansi(u"first\nsecond\rthird"));
+  FormPtr form = MakeFormWithFile(path);
+  EXPECT_EQ(form->sMemo1->Text(), Ansi(u"first\r\nsecond\r\nthird"));
+  EXPECT_EQ(form->LoadedFilePath(), path);
+  EXPECT_TRUE(form->sSpeedButton3->Visible());
+  EXPECT_EQ(form->sStatusBar1->SimpleText(),
+            std::string(kCreditLine) + "  ::  Файл: " + Narrow(path));
+}
+
+TEST(MainForm, AFileThatCannotBeLoadedIsReportedAndTheWindowStillOpens) {
+  TempFolder folder;
+  for (const std::wstring& path : {folder.File(L"missing.txt"), folder.Path()}) {
+    MessageBoxCatcher boxes;
+    FormPtr form = MakeFormWithFile(path);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].Text, Widen("Упс, ошибка при загрузке файла..."));
+    EXPECT_EQ(boxes.Boxes()[0].Caption, Widen(Application()->Title()));
+    EXPECT_FALSE(form->sSpeedButton3->Visible());
+    EXPECT_EQ(form->sStatusBar1->SimpleText(), kCreditLine);
+    EXPECT_EQ(form->sMemo1->Lines().Get(0), " ");
+  }
+}
+
+TEST(MainForm, ConvertsBothWaysThroughButtonClicks) {
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  form->Show();
+  PumpMessages();
+  const std::u16string text = u"Caf\u00e9 \u041f\u0440\u0438\u0432\u0435\u0442";
+  const std::string ansi = Ansi(text);
+  form->sMemo1->SetText(ansi);
+  ClickAt(*form->sSpeedButton1, 10, 10);
+  const std::string utf8 = form->sMemo2->Text();
+  EXPECT_EQ(utf8, ConvertAnsiToUtf8(ansi));
+  EXPECT_EQ(form->sMemo1->Text(), ansi);  // the source stays
+
+  form->sMemo1->SetText(utf8);
+  ClickAt(*form->sSpeedButton2, 60, 11);
+  EXPECT_EQ(form->sMemo2->Text(), ansi);
+
+  // Malformed UTF-8 empties the result.
+  form->sMemo1->SetText("\xCF\xF0");
+  ClickAt(*form->sSpeedButton2, 60, 11);
+  EXPECT_EQ(form->sMemo2->Text(), "");
+}
+
+TEST(MainForm, APressReleasedOutsideTheButtonDoesNotConvert) {
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  form->Show();
+  PumpMessages();
+  form->sMemo1->SetText("abc");
+  test::SendMouse(*form->sSpeedButton1, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+  test::SendMouse(*form->sSpeedButton1, WM_MOUSEMOVE, 300, 5, MK_LBUTTON);
+  test::SendMouse(*form->sSpeedButton1, WM_LBUTTONUP, 300, 5);
+  EXPECT_EQ(form->sMemo2->Lines().Get(0), " ");
+}
+
+TEST(MainForm, OverwritesTheLoadedFileWithTheLowerMemo) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"text.txt");
+  const std::string ansi = Ansi(u"\u00c0 \u0411\r\nline\nend");
+  WriteBytes(path, ansi);
+  FormPtr form = MakeFormWithFile(path);
+  form->Show();
+  PumpMessages();
+  ClickAt(*form->sSpeedButton1, 10, 10);
+  ClickAt(*form->sSpeedButton3, 20, 10);
+  const std::string expected = ConvertAnsiToUtf8(Ansi(u"\u00c0 \u0411\r\nline\r\nend"));
+  EXPECT_EQ(ReadBytes(path), expected);
+  EXPECT_NE(ReadBytes(path).substr(0, 3), "\xEF\xBB\xBF");
+}
+
+TEST(MainForm, AFailedOverwriteIsReportedAndLeavesTheFileAsItWas) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"locked.txt");
+  WriteBytes(path, "original");
+  FormPtr form = MakeFormWithFile(path);
+  form->sMemo2->SetText("replacement");
+  // Another program holds the file open and lets nobody else write it.
+  HANDLE other = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  {
+    MessageBoxCatcher boxes;
+    form->sSpeedButton3Click(form->sSpeedButton3);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].Text, Widen("Упс, ошибка при сохранении файла..."));
+  }
+  CloseHandle(other);
+  EXPECT_EQ(ReadBytes(path), "original");
+  EXPECT_EQ(form->sMemo2->Text(), "replacement");
+}
+
+TEST(MainForm, EnteringAMemoSelectsAllOfItsText) {
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  form->Show();
+  PumpMessages();
+  form->sMemo2->SetText("0123456789");
+  form->sMemo2->SetFocus();
+  PumpMessages();
+  EXPECT_EQ(form->sMemo2->SelStart(), 0);
+  EXPECT_EQ(form->sMemo2->SelLength(), 10);
+
+  // By mouse: the click's own caret placement does not undo the selection.
+  form->sMemo1->SetText("abcdef");
+  ClickAt(*form->sMemo1, 30, 5);
+  PumpMessages();
+  EXPECT_TRUE(form->sMemo1->Focused());
+  EXPECT_EQ(form->sMemo1->SelStart(), 0);
+  EXPECT_EQ(form->sMemo1->SelLength(), 6);
+}
+
+}  // namespace
+}  // namespace au

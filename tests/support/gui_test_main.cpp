@@ -1,0 +1,12 @@
+// Entry point of the tests that create real windows: one application object
+// for the whole run, as in the program.
+#include <gtest/gtest.h>
+
+#include "ui/application.h"
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  au::TApplication application;
+  application.Initialize();
+  return RUN_ALL_TESTS();
+}
