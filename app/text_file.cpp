@@ -103,7 +103,7 @@ DWORD WriteBytesToFile(HANDLE file, std::string_view bytes) {
 }
 
 void ReplaceFileContents(const std::wstring& path, std::string_view bytes,
-                         const WriteBytes& write) {
+                         const ByteWriter& write) {
   const std::wstring target = FullPath(path);
   const DWORD attributes = GetFileAttributesW(target.c_str());
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
@@ -127,14 +127,16 @@ void ReplaceFileContents(const std::wstring& path, std::string_view bytes,
   if (!FlushFileBuffers(file.Get())) throw EWriteError();
   file.Close();
 
-  // ReplaceFile keeps the original's attributes and security; a new file is
-  // simply moved into place.
+  // ReplaceFile keeps the original's security and times; a new file is simply
+  // moved into place. The attributes are put back explicitly, because not
+  // every file system carries them over.
   const BOOL replaced =
       exists ? ReplaceFileW(target.c_str(), temp.Path().c_str(), nullptr,
                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
              : MoveFileExW(temp.Path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
   if (!replaced) throw EFCreateError(CreateFailure(path));
   temp.Keep();
+  if (exists) SetFileAttributesW(target.c_str(), attributes);
 }
 
 void LoadLinesFromFile(TStrings& lines, const std::wstring& path) {
@@ -143,7 +145,7 @@ void LoadLinesFromFile(TStrings& lines, const std::wstring& path) {
   lines.SetText(bytes);
 }
 
-void SaveLinesToFile(const TStrings& lines, const std::wstring& path, const WriteBytes& write) {
+void SaveLinesToFile(const TStrings& lines, const std::wstring& path, const ByteWriter& write) {
   ReplaceFileContents(path, lines.GetText(), write);
 }
 

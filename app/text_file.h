@@ -43,17 +43,17 @@ class EWriteError : public std::runtime_error {
 std::string ReadWholeFile(const std::wstring& path);
 
 // One write of `bytes` to `file`; returns the number of bytes written.
-using WriteBytes = std::function<DWORD(HANDLE file, std::string_view bytes)>;
+using ByteWriter = std::function<DWORD(HANDLE file, std::string_view bytes)>;
 DWORD WriteBytesToFile(HANDLE file, std::string_view bytes);
 
 // Replaces (or creates) the file with exactly `bytes`, safely as described above.
 void ReplaceFileContents(const std::wstring& path, std::string_view bytes,
-                         const WriteBytes& write = WriteBytesToFile);
+                         const ByteWriter& write = WriteBytesToFile);
 
 // The line list's text from the file (the list decides how line breaks end up).
 void LoadLinesFromFile(TStrings& lines, const std::wstring& path);
 // The line list's text, byte for byte, to the file.
 void SaveLinesToFile(const TStrings& lines, const std::wstring& path,
-                     const WriteBytes& write = WriteBytesToFile);
+                     const ByteWriter& write = WriteBytesToFile);
 
 }  // namespace au

@@ -29,16 +29,18 @@ build() {
 }
 
 run_tests() {
-  local preset=$1 log="$logs/ctest-$1.log"
+  local preset=$1 out="$logs/ctest-$1.out"
   echo "== testing $preset"
-  ctest --preset "$preset" -j 2 --output-log "$log" >"$logs/ctest-$preset.out" 2>&1
+  ctest --preset "$preset" -j 2 -V >"$out" 2>&1
   local rc=$?
-  grep -E '^\[  (PASSED|FAILED)  \]' "$log" | sort | uniq -c | sed "s/^/  $preset: /"
+  # One line per test program: its result and its own runner's summary.
+  grep -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+:' "$out" | sed -E "s/^ */  $preset: /"
+  grep -E '^[0-9]+: \[  (PASSED|FAILED)  \]' "$out" | sed -E "s/^/  $preset: #/"
   local line
-  line=$(grep -E 'tests passed|tests failed' "$logs/ctest-$preset.out" | tail -n 1)
+  line=$(grep -E 'tests passed|tests failed' "$out" | tail -n 1)
   summaries+=("$preset: ${line:-no tests ran}")
   if [ $rc -ne 0 ]; then
-    grep -A 200 'The following tests FAILED' "$logs/ctest-$preset.out"
+    grep -E -B2 -A12 '(Failure|FAILED|Exception|Timeout)' "$out" | head -n 200
     failures+=("$preset tests")
   fi
 }

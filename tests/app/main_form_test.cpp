@@ -191,5 +191,62 @@ TEST(MainForm, EnteringAMemoSelectsAllOfItsText) {
   EXPECT_EQ(form->sMemo1->SelLength(), 6);
 }
 
+// Makes the test's stand-in browser the handler of https addresses for as
+// long as it exists (putting the usual handler back afterwards), and reads
+// back what it was asked to open.
+class BrowserStandIn {
+ public:
+  explicit BrowserStandIn(const TempFolder& folder) : log_(folder.File(L"opened.txt")) {
+    wchar_t previous[1024] = {};
+    DWORD size = sizeof(previous);
+    if (RegGetValueW(HKEY_CLASSES_ROOT, kKey, nullptr, RRF_RT_REG_SZ, nullptr, previous, &size) ==
+        ERROR_SUCCESS) {
+      previous_ = previous;
+    }
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring recorder = exe;
+    recorder = recorder.substr(0, recorder.find_last_of(L'\\')) + L"\\..\\support\\url_recorder.exe";
+    SetHandler(L"\"" + recorder + L"\" \"%1\"");
+    SetEnvironmentVariableW(L"ANSIUTF8_URL_LOG", log_.c_str());
+  }
+  ~BrowserStandIn() {
+    SetHandler(previous_);
+    SetEnvironmentVariableW(L"ANSIUTF8_URL_LOG", nullptr);
+  }
+  // What the browser was started with, waiting a few seconds for it.
+  std::string Opened() const {
+    for (int i = 0; i < 100; ++i) {
+      const std::string bytes = ReadBytes(log_);
+      if (bytes != "<missing>" && !bytes.empty()) {
+        return Narrow(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()),
+                                   bytes.size() / sizeof(wchar_t)));
+      }
+      PumpMessages(50);
+    }
+    return {};
+  }
+
+ private:
+  static void SetHandler(const std::wstring& command) {
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, kKey, nullptr, REG_SZ, command.c_str(),
+                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+  }
+  static constexpr wchar_t kKey[] = L"https\\shell\\open\\command";
+  std::wstring log_;
+  std::wstring previous_;
+};
+
+TEST(MainForm, AClickOnTheStatusBarOpensTheWebAddress) {
+  TempFolder folder;
+  BrowserStandIn browser(folder);
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  form->Show();
+  PumpMessages();
+  EXPECT_EQ(form->sStatusBar1->Hint(), kWebAddress);
+  ClickAt(*form->sStatusBar1, 150, 8);
+  EXPECT_NE(browser.Opened().find(kWebAddress), std::string::npos);
+}
+
 }  // namespace
 }  // namespace au
