@@ -1,0 +1,81 @@
+#include "skin/skin_loader.h"
+
+#include <optional>
+
+#include "skin/common_sections_loader.h"
+#include "skin/folder_skin_loader.h"
+#include "skin/ini_file.h"
+#include "skin/internal_skin_loader.h"
+#include "skin/skin_color_transform.h"
+#include "skin/skin_files.h"
+#include "skin/skin_paths.h"
+
+namespace au {
+namespace {
+
+// The options file of the named skin folder, or nothing when there is none
+// that can be read.
+std::optional<IniFile> ReadOptionsFile(const std::string& skinFolder) {
+  const std::string path = skinFolder + kOptionsFileName;
+  if (!SkinFileExists(path)) return std::nullopt;
+  const auto bytes = ReadSkinFile(path);
+  if (!bytes) return std::nullopt;
+  return IniFile(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
+const TsStoredSkin* FindInternalSkin(std::span<const TsStoredSkin> skins, std::string_view name) {
+  for (const TsStoredSkin& skin : skins)
+    if (skin.Name == name) return &skin;
+  return nullptr;
+}
+
+}  // namespace
+
+SkinLoadResult LoadSkinData(SkinRecords& records, std::string& skinName,
+                            const SkinLoadSettings& settings) {
+  const std::string skinFolder = SkinFolderPath(
+      ResolveSkinsFolder(settings.SkinDirectory, settings.ApplicationFolder), skinName);
+  // Held only while the records are filled.
+  const std::optional<IniFile> options = ReadOptionsFile(skinFolder);
+  const TsStoredSkin* stored = nullptr;
+  if (!options) {
+    stored = FindInternalSkin(settings.InternalSkins, skinName);
+    if (stored == nullptr) {
+      if (settings.InternalSkins.empty()) return SkinLoadResult::NoSkinAvailable;
+      stored = &settings.InternalSkins.front();
+      skinName = stored->Name;
+    }
+  }
+  const std::string skinPath = options ? skinFolder : std::string();
+  records.SkinData.SkinPath = skinPath;
+  const MaskSource source{skinPath, settings.Manager};
+
+  records.ClearMasks();
+  if (options) {
+    LoadFolderMasks(*options, records, source);
+  } else {
+    LoadInternalMasks(*stored, records, settings.Manager);
+  }
+  LoadCommonMasks(settings.CommonSections, records, source);
+
+  records.ClearPatterns();
+  if (options) {
+    LoadFolderPatterns(*options, records, source);
+  } else {
+    LoadInternalPatterns(*stored, records);
+  }
+  LoadCommonPatterns(settings.CommonSections, records, source);
+
+  if (options) {
+    LoadFolderSections(*options, records);
+  } else {
+    LoadInternalSections(*stored, records);
+  }
+  LoadCommonSections(settings.CommonSections, records);
+
+  if (settings.HueOffset != 0) ApplyHueOffset(records, settings.HueOffset);
+  if (settings.Saturation != 0) ApplySaturation(records, settings.Saturation);
+  return SkinLoadResult::Loaded;
+}
+
+}  // namespace au
