@@ -9,8 +9,7 @@ namespace {
 
 void RunBlend(Bitmap24& destination, const Bitmap24& source, std::uint8_t alpha, TRect to,
               TRect from) {
-  if (!FastSum24.Attach(source, destination))
-    return;
+  if (!FastSum24.Attach(source, destination)) return;
   FastSum24.Alpha = alpha;
   FastSum24.DestLeft = to.Left;
   FastSum24.DestTop = to.Top;
@@ -26,8 +25,7 @@ void RunBlend(Bitmap24& destination, const Bitmap24& source, std::uint8_t alpha,
 }  // namespace
 
 void BlendWholeBitmaps(Bitmap24& destination, const Bitmap24& source, std::uint8_t alpha) {
-  if (destination.Width() != source.Width() || destination.Height() != source.Height())
-    return;
+  if (destination.Width() != source.Width() || destination.Height() != source.Height()) return;
   const TRect whole{0, 0, source.Width(), source.Height()};
   RunBlend(destination, source, alpha, whole, whole);
 }
@@ -56,8 +54,7 @@ void BlendBitmapRect(Bitmap24& destination, const Bitmap24& source, std::uint8_t
   }
   r.Right = std::min(r.Right, source.Width());
   r.Bottom = std::min(r.Bottom, source.Height());
-  if (point.X + r.Width() > destination.Width())
-    r.Right = destination.Width() + r.Left - point.X;
+  if (point.X + r.Width() > destination.Width()) r.Right = destination.Width() + r.Left - point.X;
   if (point.Y + r.Height() > destination.Height()) {
     r.Bottom = destination.Height() + r.Top - point.Y;
   }

@@ -25,8 +25,7 @@ void BlendWithKey(Bitmap24& destination, int destX, int destY, TColor key, doubl
   const int lastColumn = std::min(r.Right, r.Left - destX + destination.Width() - 1);
   const int firstRow = std::max(r.Top, r.Top - destY);
   const int lastRow = std::min(r.Bottom, r.Top - destY + destination.Height() - 1);
-  if (firstColumn > lastColumn || firstRow > lastRow)
-    return;
+  if (firstColumn > lastColumn || firstRow > lastRow) return;
 
   const bool keyed = HasColorKey(key);
   const std::uint8_t keyBlue = BlueOf(key);
@@ -37,8 +36,7 @@ void BlendWithKey(Bitmap24& destination, int destX, int destY, TColor key, doubl
     const std::uint8_t* s = source.Row(row) + 3 * firstColumn;
     std::uint8_t* d = destination.Row(destY + row - r.Top) + 3 * (destX + firstColumn - r.Left);
     for (int i = 0; i < count; ++i, s += 3, d += 3) {
-      if (keyed && s[0] == keyBlue && s[1] == keyGreen && s[2] == keyRed)
-        continue;
+      if (keyed && s[0] == keyBlue && s[1] == keyGreen && s[2] == keyRed) continue;
       for (int c = 0; c < 3; ++c) {
         d[c] = RoundToByte(s[c] - factor * (s[c] - d[c]));
       }

@@ -31,12 +31,10 @@ struct ChannelField {
   std::uint32_t Max = 0;  // largest value of the field
 
   static std::optional<ChannelField> From(std::uint32_t mask) {
-    if (mask == 0)
-      return std::nullopt;
+    if (mask == 0) return std::nullopt;
     const int shift = std::countr_zero(mask);
     const std::uint32_t max = mask >> shift;
-    if ((max & (max + 1)) != 0)
-      return std::nullopt;  // the bits must be contiguous
+    if ((max & (max + 1)) != 0) return std::nullopt;  // the bits must be contiguous
     return ChannelField{mask, shift, max};
   }
   std::uint8_t Extract(std::uint32_t pixel) const {
@@ -65,8 +63,7 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file) {
     return std::nullopt;
   }
   const std::size_t headersEnd = kFileHeaderSize + infoSize;
-  if (file.size() < headersEnd)
-    return std::nullopt;
+  if (file.size() < headersEnd) return std::nullopt;
 
   BmpLayout layout;
   const auto width = static_cast<std::int32_t>(U32(file, 18));
@@ -77,13 +74,11 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file) {
   const std::uint32_t colorsUsed = U32(file, 46);
   layout.PixelOffset = U32(file, 10);
 
-  if (width <= 0 || height == 0 || height == INT32_MIN || planes != 1)
-    return std::nullopt;
+  if (width <= 0 || height == 0 || height == INT32_MIN || planes != 1) return std::nullopt;
   layout.Width = width;
   layout.Height = height < 0 ? -height : height;
   layout.TopDown = height < 0;
-  if (std::int64_t(layout.Width) * layout.Height > kMaxBmpPixels)
-    return std::nullopt;
+  if (std::int64_t(layout.Width) * layout.Height > kMaxBmpPixels) return std::nullopt;
 
   const int bits = layout.BitCount;
   const std::uint32_t c = layout.Compression;
@@ -92,16 +87,13 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file) {
                      (c == kBiRle8 && bits == 8) || (c == kBiRle4 && bits == 4) ||
                      (c == kBiBitfields && (bits == 16 || bits == 32));
   // Compressed pictures are always stored bottom-up.
-  if (!valid || ((c == kBiRle8 || c == kBiRle4) && layout.TopDown))
-    return std::nullopt;
-  if (layout.PixelOffset < headersEnd || layout.PixelOffset > file.size())
-    return std::nullopt;
+  if (!valid || ((c == kBiRle8 || c == kBiRle4) && layout.TopDown)) return std::nullopt;
+  if (layout.PixelOffset < headersEnd || layout.PixelOffset > file.size()) return std::nullopt;
 
   if (bits <= 8) {
     const std::uint32_t most = 1u << bits;
     const std::uint32_t count = colorsUsed == 0 || colorsUsed > most ? most : colorsUsed;
-    if (headersEnd + 4 * std::size_t(count) > file.size())
-      return std::nullopt;
+    if (headersEnd + 4 * std::size_t(count) > file.size()) return std::nullopt;
     layout.Palette.resize(count);
     for (std::uint32_t i = 0; i < count; ++i) {
       const std::size_t at = headersEnd + 4 * std::size_t(i);
@@ -119,8 +111,7 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file) {
     }
     for (int i = 0; i < 3; ++i) {
       const std::optional<ChannelField> field = ChannelField::From(masks[i]);
-      if (!field)
-        return std::nullopt;
+      if (!field) return std::nullopt;
       layout.Fields[i] = *field;
     }
   }
@@ -130,8 +121,7 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file) {
 // Uncompressed rows; false when a palette index lies beyond the palette.
 bool DecodeRows(std::span<const std::uint8_t> file, const BmpLayout& layout, Bitmap24& out) {
   const std::size_t rowBytes = ((std::size_t(layout.Width) * layout.BitCount + 31) / 32) * 4;
-  if (rowBytes * layout.Height > file.size() - layout.PixelOffset)
-    return false;
+  if (rowBytes * layout.Height > file.size() - layout.PixelOffset) return false;
   const std::size_t paletteSize = layout.Palette.size();
   const int bits = layout.BitCount;
   const bool plain32 = bits == 32 && layout.Compression == kBiRgb;
@@ -144,21 +134,18 @@ bool DecodeRows(std::span<const std::uint8_t> file, const BmpLayout& layout, Bit
       for (int x = 0; x < layout.Width; ++x, d += 3) {
         const int shift = 8 - bits * (x % perByte + 1);
         const unsigned index = (s[x / perByte] >> shift) & mask;
-        if (index >= paletteSize)
-          return false;
+        if (index >= paletteSize) return false;
         std::memcpy(d, layout.Palette[index].data(), 3);
       }
     } else if (bits == 24) {
       std::memcpy(d, s, 3 * std::size_t(layout.Width));
     } else if (plain32) {
-      for (int x = 0; x < layout.Width; ++x, d += 3, s += 4)
-        std::memcpy(d, s, 3);
+      for (int x = 0; x < layout.Width; ++x, d += 3, s += 4) std::memcpy(d, s, 3);
     } else {
       const int step = bits / 8;
       for (int x = 0; x < layout.Width; ++x, d += 3, s += step) {
         const std::uint32_t pixel = step == 2 ? std::uint32_t(s[0] | s[1] << 8) : U32({s, 4}, 0);
-        for (int ch = 0; ch < 3; ++ch)
-          d[ch] = layout.Fields[ch].Extract(pixel);
+        for (int ch = 0; ch < 3; ++ch) d[ch] = layout.Fields[ch].Extract(pixel);
       }
     }
   }
@@ -173,8 +160,7 @@ bool DecodeRle(std::span<const std::uint8_t> file, const BmpLayout& layout, Bitm
   const auto& background = layout.Palette[0];
   for (int y = 0; y < layout.Height; ++y) {
     std::uint8_t* d = out.Row(y);
-    for (int x = 0; x < layout.Width; ++x)
-      std::memcpy(d + 3 * x, background.data(), 3);
+    for (int x = 0; x < layout.Width; ++x) std::memcpy(d + 3 * x, background.data(), 3);
   }
 
   std::size_t at = layout.PixelOffset;
@@ -183,13 +169,11 @@ bool DecodeRle(std::span<const std::uint8_t> file, const BmpLayout& layout, Bitm
   int y = 0;  // counted from the bottom row
   // Writes `count` pixels whose k-th index is indexAt(k).
   const auto put = [&](int count, auto indexAt) {
-    if (y >= layout.Height || count > layout.Width - x)
-      return false;
+    if (y >= layout.Height || count > layout.Width - x) return false;
     std::uint8_t* d = out.Row(layout.Height - 1 - y) + 3 * x;
     for (int k = 0; k < count; ++k, d += 3) {
       const unsigned index = indexAt(k);
-      if (index >= paletteSize)
-        return false;
+      if (index >= paletteSize) return false;
       std::memcpy(d, layout.Palette[index].data(), 3);
     }
     x += count;
@@ -204,33 +188,28 @@ bool DecodeRle(std::span<const std::uint8_t> file, const BmpLayout& layout, Bitm
       const auto run = [&](int k) {
         return four ? unsigned((k % 2 == 0 ? second >> 4 : second) & 0x0F) : unsigned(second);
       };
-      if (!put(first, run))
-        return false;
+      if (!put(first, run)) return false;
     } else if (second == 0) {  // end of line
       x = 0;
       ++y;
     } else if (second == 1) {  // end of picture
       return true;
     } else if (second == 2) {  // move right and up
-      if (end - at < 2)
-        return false;
+      if (end - at < 2) return false;
       x += file[at];
       y += file[at + 1];
       at += 2;
-      if (x > layout.Width || y > layout.Height)
-        return false;
+      if (x > layout.Width || y > layout.Height) return false;
     } else {  // `second` literal indexes, padded to a 16-bit boundary
       const std::size_t bytes = four ? (std::size_t(second) + 1) / 2 : std::size_t(second);
       const std::size_t padded = (bytes + 1) & ~std::size_t(1);
-      if (end - at < padded)
-        return false;
+      if (end - at < padded) return false;
       const std::uint8_t* literal = file.data() + at;
       const auto absolute = [&](int k) {
         return four ? unsigned((k % 2 == 0 ? literal[k / 2] >> 4 : literal[k / 2]) & 0x0F)
                     : unsigned(literal[k]);
       };
-      if (!put(second, absolute))
-        return false;
+      if (!put(second, absolute)) return false;
       at += padded;
     }
   }
@@ -278,8 +257,7 @@ std::size_t PutHeaders(std::vector<std::uint8_t>& out, int width, int height, in
 
 std::optional<Bitmap24> DecodeBmp(std::span<const std::uint8_t> file) {
   const std::optional<BmpLayout> layout = ReadLayout(file);
-  if (!layout)
-    return std::nullopt;
+  if (!layout) return std::nullopt;
   try {
     Bitmap24 picture(layout->Width, layout->Height);
     const bool rle = layout->Compression == kBiRle8 || layout->Compression == kBiRle4;
@@ -294,8 +272,7 @@ std::optional<Bitmap24> DecodeBmp(std::span<const std::uint8_t> file) {
 
 std::vector<std::uint8_t> EncodeBmp24(const Bitmap24& picture) {
   std::vector<std::uint8_t> out;
-  if (picture.Empty())
-    return out;
+  if (picture.Empty()) return out;
   const std::size_t rowBytes = PutHeaders(out, picture.Width(), picture.Height(), 24, 0);
   const std::size_t pixelBytes = 3 * std::size_t(picture.Width());
   for (int y = picture.Height() - 1; y >= 0; --y) {

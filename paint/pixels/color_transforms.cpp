@@ -26,8 +26,7 @@ TColor MixColorPair(TColor a, TColor b, double x) {
 }
 
 TColor ScaleSaturation(TColor color, int amount) {
-  if (amount == 0)
-    return color;
+  if (amount == 0) return color;
   // A system-colour reference is a colour number, not RGB: changing its bytes
   // would name another system colour.
   color = ResolveColor(color);
@@ -48,8 +47,7 @@ TColor ShiftHue(int degrees, TColor color) {
   const int blue = BlueOf(color);
   const int v = std::max({red, green, blue});
   const int delta = v - std::min({red, green, blue});
-  if (delta == 0)
-    return MakeColor(v, v, v);
+  if (delta == 0) return MakeColor(v, v, v);
 
   const double s = static_cast<double>(delta) / v;
   double h;
@@ -60,13 +58,11 @@ TColor ShiftHue(int degrees, TColor color) {
   } else {
     h = 240.0 + 60.0 * (red - green) / delta;
   }
-  if (h < 0)
-    h += 360.0;
+  if (h < 0) h += 360.0;
 
   // Folded into 0..359 for shifts in either direction and of any size.
   int shifted = RoundHalfEven(h + degrees % 360) % 360;
-  if (shifted < 0)
-    shifted += 360;
+  if (shifted < 0) shifted += 360;
   const int sector = shifted / 60;
   const double f = shifted / 60.0 - sector;
   const std::uint8_t p = RoundToByte(v * (1.0 - s));

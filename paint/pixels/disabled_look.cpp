@@ -8,10 +8,8 @@ namespace au {
 
 void ApplyDisabledLook(Bitmap24& bitmap, int flags, TColor controlColor, TPoint position,
                        const TCacheInfo& parentCache, TColor sharedBackground) {
-  if ((flags & kDisabledGray) != 0)
-    GrayBitmap(bitmap);
-  if ((flags & kDisabledBlend) == 0)
-    return;
+  if ((flags & kDisabledGray) != 0) GrayBitmap(bitmap);
+  if ((flags & kDisabledBlend) == 0) return;
 
   if (parentCache.Ready && parentCache.Bitmap != nullptr) {
     const int left = parentCache.X + position.X;

@@ -54,8 +54,7 @@ struct Edge {
 
 void FillGouraudTriangle(Bitmap24& bitmap, TGouraudVertex a, TGouraudVertex b, TGouraudVertex c) {
   std::int64_t area = std::int64_t(b.X - a.X) * (c.Y - a.Y) - std::int64_t(c.X - a.X) * (b.Y - a.Y);
-  if (area == 0 || bitmap.Empty())
-    return;
+  if (area == 0 || bitmap.Empty()) return;
   if (area < 0) {
     std::swap(b, c);
     area = -area;
@@ -85,12 +84,10 @@ void FillGouraudTriangle(Bitmap24& bitmap, TGouraudVertex a, TGouraudVertex b, T
       continue;
     }
     std::array<double, 3> rowStart;
-    for (int ch = 0; ch < 3; ++ch)
-      rowStart[ch] = planes[ch].Origin + planes[ch].Dy * (y - a.Y);
+    for (int ch = 0; ch < 3; ++ch) rowStart[ch] = planes[ch].Origin + planes[ch].Dy * (y - a.Y);
     std::uint8_t* p = bitmap.Row(y) + 3 * left;
     for (auto x = static_cast<int>(left); x <= right; ++x, p += 3) {
-      for (int ch = 0; ch < 3; ++ch)
-        p[ch] = RoundToByte(rowStart[ch] + planes[ch].Dx * (x - a.X));
+      for (int ch = 0; ch < 3; ++ch) p[ch] = RoundToByte(rowStart[ch] + planes[ch].Dx * (x - a.X));
     }
   }
 }

@@ -13,8 +13,7 @@ void MixRectWithColor(Bitmap24& bitmap, TRect r, int percent, TColor color) {
   r.Top = std::max(r.Top, 0);
   r.Right = std::min(r.Right, bitmap.Width() - 1);
   r.Bottom = std::min(r.Bottom, bitmap.Height() - 1);
-  if (r.Left > r.Right || r.Top > r.Bottom)
-    return;
+  if (r.Left > r.Right || r.Top > r.Bottom) return;
 
   // The result of a channel depends only on its own value, so each of the three
   // channels gets a table of all 256 answers, worked out with the real
@@ -25,8 +24,7 @@ void MixRectWithColor(Bitmap24& bitmap, TRect r, int percent, TColor color) {
   const std::array<std::uint8_t, 3> tint = {BlueOf(color), GreenOf(color), RedOf(color)};
   std::array<std::array<std::uint8_t, 256>, 3> table;
   for (int c = 0; c < 3; ++c) {
-    for (int v = 0; v < 256; ++v)
-      table[c][v] = RoundToByte(keep * v + take * tint[c]);
+    for (int v = 0; v < 256; ++v) table[c][v] = RoundToByte(keep * v + take * tint[c]);
   }
 
   const int count = r.Right - r.Left + 1;

@@ -28,8 +28,7 @@ class ColorRun {
   std::array<std::uint8_t, 3> Next() {
     const std::array<std::uint8_t, 3> bytes = {RoundToByte(value_[0]), RoundToByte(value_[1]),
                                                RoundToByte(value_[2])};
-    for (int c = 0; c < 3; ++c)
-      value_[c] = static_cast<float>(value_[c] + increment_[c]);
+    for (int c = 0; c < 3; ++c) value_[c] = static_cast<float>(value_[c] + increment_[c]);
     return bytes;
   }
 
@@ -47,8 +46,7 @@ void PaintVerticalBands(Bitmap24& bitmap, const TRect& r, const TsGradArray& ste
     const int start = end;
     end = start + steps[i].Percent * height / 100;
     end = i + 1 == steps.size() ? lastRow : std::min(end, lastRow);
-    if (end - start <= 0)
-      continue;
+    if (end - start <= 0) continue;
     // The band's first row has Color1 and its last row Color2; that last row is
     // painted again by the next band's first.
     ColorRun run(steps[i], end - start);
@@ -74,8 +72,7 @@ void PaintHorizontalBands(Bitmap24& bitmap, const TRect& r, const TsGradArray& s
     const int start = x;
     x = RoundHalfEven(steps[i].Percent * width / 100.0 + start);
     x = i + 1 == steps.size() ? lastColumn : std::min(x, lastColumn);
-    if (x - start <= 0)
-      continue;
+    if (x - start <= 0) continue;
     ColorRun run(steps[i], x - start);
     for (int column = start; column <= x; ++column) {
       const std::array<std::uint8_t, 3> c = run.Next();
@@ -107,14 +104,12 @@ void PaintTriangles(Bitmap24& bitmap, const TRect& r, const TsGradArray& steps) 
 }  // namespace
 
 void PaintGradient(Bitmap24& bitmap, TRect r, const TsGradArray& steps) {
-  if (steps.empty())
-    return;
+  if (steps.empty()) return;
   r.Left = std::max(r.Left, 0);
   r.Top = std::max(r.Top, 0);
   r.Right = std::min(r.Right, bitmap.Width());
   r.Bottom = std::min(r.Bottom, bitmap.Height());
-  if (r.Width() <= 0 || r.Height() <= 0)
-    return;
+  if (r.Width() <= 0 || r.Height() <= 0) return;
 
   switch (steps.front().Mode) {
     case 0:

@@ -26,10 +26,8 @@ inline std::uint8_t ClampToByte(int value) {
 
 // Rounded and limited to 0..255; NaN gives 0.
 inline std::uint8_t RoundToByte(double value) {
-  if (!(value > 0.0))
-    return 0;
-  if (value >= 255.0)
-    return 255;
+  if (!(value > 0.0)) return 0;
+  if (value >= 255.0) return 255;
   return static_cast<std::uint8_t>(RoundHalfEven(value));
 }
 

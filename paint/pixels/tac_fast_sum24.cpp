@@ -23,15 +23,13 @@ bool TacFastSum24::Attach(const Bitmap24& source, Bitmap24& destination) {
 }
 
 bool TacFastSum24::Blend() {
-  if (Source == nullptr || Destination == nullptr)
-    return false;
+  if (Source == nullptr || Destination == nullptr) return false;
   const bool sameSize =
       DestRight - DestLeft == SrcRight - SrcLeft && DestBottom - DestTop == SrcBottom - SrcTop;
   const bool inside = DestLeft >= 0 && DestTop >= 0 && DestRight <= Destination->Width() &&
                       DestBottom <= Destination->Height() && SrcLeft >= 0 && SrcTop >= 0 &&
                       SrcRight <= Source->Width() && SrcBottom <= Source->Height();
-  if (!sameSize || !inside || DestRight <= DestLeft || DestBottom <= DestTop)
-    return false;
+  if (!sameSize || !inside || DestRight <= DestLeft || DestBottom <= DestTop) return false;
 
   const unsigned keep = Alpha;
   const unsigned take = 255u - Alpha;
