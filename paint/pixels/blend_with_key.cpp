@@ -2,10 +2,46 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "paint/pixels/rounding.h"
 
 namespace au {
+namespace {
+
+// From this many channel values on, working out all 65 536 answers first and
+// looking them up is cheaper than the real arithmetic per channel.
+constexpr std::int64_t kTableFrom = 1 << 16;
+
+struct Span {
+  int FirstColumn;
+  int FirstRow;
+  int LastRow;
+  int Count;  // pixels per row
+  int DestX;  // destination of the first column
+  int DestY;  // destination of the first row
+};
+
+template <class Mix>
+void BlendRows(Bitmap24& destination, const Bitmap24& source, const Span& span, TColor key,
+               const Mix& mix) {
+  const bool keyed = HasColorKey(key);
+  const std::uint8_t keyBlue = BlueOf(key);
+  const std::uint8_t keyGreen = GreenOf(key);
+  const std::uint8_t keyRed = RedOf(key);
+  for (int row = span.FirstRow; row <= span.LastRow; ++row) {
+    const std::uint8_t* s = source.Row(row) + 3 * span.FirstColumn;
+    std::uint8_t* d = destination.Row(span.DestY + row - span.FirstRow) + 3 * span.DestX;
+    for (int i = 0; i < span.Count; ++i, s += 3, d += 3) {
+      if (keyed && s[0] == keyBlue && s[1] == keyGreen && s[2] == keyRed) continue;
+      d[0] = mix(s[0], d[0]);
+      d[1] = mix(s[1], d[1]);
+      d[2] = mix(s[2], d[2]);
+    }
+  }
+}
+
+}  // namespace
 
 void BlendWithKey(Bitmap24& destination, int destX, int destY, TColor key, double factor, TRect r,
                   const Bitmap24& source) {
@@ -26,22 +62,22 @@ void BlendWithKey(Bitmap24& destination, int destX, int destY, TColor key, doubl
   const int firstRow = std::max(r.Top, r.Top - destY);
   const int lastRow = std::min(r.Bottom, r.Top - destY + destination.Height() - 1);
   if (firstColumn > lastColumn || firstRow > lastRow) return;
+  const Span span{firstColumn,
+                  firstRow,
+                  lastRow,
+                  lastColumn - firstColumn + 1,
+                  destX + firstColumn - r.Left,
+                  destY + firstRow - r.Top};
 
-  const bool keyed = HasColorKey(key);
-  const std::uint8_t keyBlue = BlueOf(key);
-  const std::uint8_t keyGreen = GreenOf(key);
-  const std::uint8_t keyRed = RedOf(key);
-  const int count = lastColumn - firstColumn + 1;
-  for (int row = firstRow; row <= lastRow; ++row) {
-    const std::uint8_t* s = source.Row(row) + 3 * firstColumn;
-    std::uint8_t* d = destination.Row(destY + row - r.Top) + 3 * (destX + firstColumn - r.Left);
-    for (int i = 0; i < count; ++i, s += 3, d += 3) {
-      if (keyed && s[0] == keyBlue && s[1] == keyGreen && s[2] == keyRed) continue;
-      for (int c = 0; c < 3; ++c) {
-        d[c] = RoundToByte(s[c] - factor * (s[c] - d[c]));
-      }
-    }
+  const auto exact = [factor](int s, int d) { return RoundToByte(s - factor * (s - d)); };
+  if (3 * std::int64_t(span.Count) * (lastRow - firstRow + 1) < kTableFrom) {
+    BlendRows(destination, source, span, key, exact);
+    return;
   }
+  std::vector<std::uint8_t> table(256 * 256);
+  for (int s = 0; s < 256; ++s)
+    for (int d = 0; d < 256; ++d) table[s << 8 | d] = exact(s, d);
+  BlendRows(destination, source, span, key, [&table](int s, int d) { return table[s << 8 | d]; });
 }
 
 }  // namespace au

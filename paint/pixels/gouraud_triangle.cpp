@@ -83,11 +83,22 @@ void FillGouraudTriangle(Bitmap24& bitmap, TGouraudVertex a, TGouraudVertex b, T
         !edges[2].Clip(y, left, right)) {
       continue;
     }
-    std::array<double, 3> rowStart;
-    for (int ch = 0; ch < 3; ++ch) rowStart[ch] = planes[ch].Origin + planes[ch].Dy * (y - a.Y);
+    // Along the row each channel grows by a constant: step it in 16.16 fixed
+    // point. The start is exact, so a corner pixel gets its corner's colour;
+    // the stepping error stays far below half a level across any row.
+    std::array<int, 3> value;
+    std::array<int, 3> step;
+    for (int ch = 0; ch < 3; ++ch) {
+      const Plane& pl = planes[ch];
+      value[ch] = RoundHalfEven(65536.0 * (pl.Origin + pl.Dy * (y - a.Y) + pl.Dx * (left - a.X)));
+      step[ch] = RoundHalfEven(65536.0 * pl.Dx);
+    }
     std::uint8_t* p = bitmap.Row(y) + 3 * left;
-    for (auto x = static_cast<int>(left); x <= right; ++x, p += 3) {
-      for (int ch = 0; ch < 3; ++ch) p[ch] = RoundToByte(rowStart[ch] + planes[ch].Dx * (x - a.X));
+    for (auto x = left; x <= right; ++x, p += 3) {
+      for (int ch = 0; ch < 3; ++ch) {
+        p[ch] = ClampToByte((value[ch] + 0x8000) >> 16);
+        value[ch] += step[ch];
+      }
     }
   }
 }

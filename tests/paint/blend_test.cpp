@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "paint/pixels/bitmap_blend.h"
 #include "paint/pixels/blend_with_key.h"
 #include "paint/pixels/tac_fast_sum24.h"
@@ -193,6 +195,28 @@ TEST(KeyBlend, RectangleIsInclusiveAndClippedToBothBitmaps) {
   EXPECT_EQ(target.Pixel(1, 3), source.Pixel(3, 2));
   EXPECT_EQ(target.Pixel(2, 1), clBlack);
   EXPECT_EQ(target.Pixel(0, 0), clBlack);
+}
+
+TEST(KeyBlend, LargeAreasGiveTheSameBytesAsSmallOnes) {
+  // Big blends look their answers up in a table; every byte must still be
+  // round(S - f * (S - D)) with halves to even.
+  const Bitmap24 source = Numbered(200, 120);
+  Bitmap24 destination(200, 120);
+  for (int y = 0; y < 120; ++y)
+    for (int x = 0; x < 200; ++x) destination.SetPixel(x, y, MakeColor(3 * y, x, 255 - x));
+  const Bitmap24 before = destination.Clone();
+  BlendWithKey(destination, 0, 0, kNoColorKey, 0.5, {0, 0, 199, 119}, source);
+  const auto expected = [](int s, int d) { return int(std::nearbyint(s - 0.5 * (s - d))); };
+  for (int y = 0; y < 120; ++y) {
+    for (int x = 0; x < 200; ++x) {
+      const TColor s = source.Pixel(x, y);
+      const TColor d = before.Pixel(x, y);
+      ASSERT_EQ(destination.Pixel(x, y),
+                MakeColor(expected(RedOf(s), RedOf(d)), expected(GreenOf(s), GreenOf(d)),
+                          expected(BlueOf(s), BlueOf(d))))
+          << x << "," << y;
+    }
+  }
 }
 
 }  // namespace
