@@ -1,7 +1,6 @@
 // The buttons of the title bar: close, minimise, maximise, restore and help,
 // each with its face, and the plain face behind user buttons.
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "tools/artwork/art_styles.h"
@@ -40,62 +39,69 @@ void PaintFace(Layer& l, const FaceLook& look) {
   l.Paint(Inset(kFace, 1), VerticalRamp{3, 17, Ink(look.Top), Ink(look.Bottom)});
 }
 
-using GlyphShape = std::function<bool(double, double)>;
-
 void DrawCaptionButton(ArtBoard& board, const MaskPlace& place, bool close,
-                       const GlyphShape& glyph) {
+                       const PixelPattern& glyph) {
   const auto looks = LooksFor(close);
   for (int s = 0; s < 3; ++s) {
     Layer l = place.NewLayer();
-    const auto centred = Shift(glyph, 0, 1);
     if (looks[s]) {
       PaintFace(l, *looks[s]);
-      l.Stamp(centred, Ink(looks[s]->Glyph));
+      l.Stamp(glyph, Ink(looks[s]->Glyph));
     } else {
-      l.Stamp(Shift(centred, 1, 1), Ink(kGlyphShadow));
-      l.Stamp(centred, Ink(kHighlight));
+      l.Stamp(Shift(glyph, 1, 1), Ink(kGlyphShadow));
+      l.Stamp(glyph, Ink(kHighlight));
     }
     board.PutKeyed(place, s, l, kTitleMatte);
   }
 }
 
-bool CloseGlyph(double x, double y) {
-  return Stroke({{5.5, 5.5}, {12.5, 12.5}}, 2.0)(x, y) ||
-         Stroke({{12.5, 5.5}, {5.5, 12.5}}, 2.0)(x, y);
-}
-bool MinimizeGlyph(double x, double y) {
-  return Box(5, 11, 13, 13)(x, y);
-}
-bool MaximizeGlyph(double x, double y) {
-  return Minus(Box(5, 5, 13, 13), Box(6, 7, 12, 12))(x, y);
-}
-bool RestoreGlyph(double x, double y) {
-  const RoundRect front = Box(5, 8, 11, 14);
-  const bool frontEdge = Minus(front, Box(6, 10, 10, 13))(x, y);
-  const bool backEdge = Minus(Box(8, 5, 14, 11), Box(9, 7, 13, 10))(x, y) && !front(x, y);
-  return frontEdge || backEdge;
-}
-bool HelpGlyph(double x, double y) {
-  return Stroke({{6.6, 6.8},
-                 {7.4, 5.4},
-                 {9, 4.9},
-                 {10.6, 5.4},
-                 {11.3, 6.8},
-                 {10.5, 8.2},
-                 {9, 9.2},
-                 {9, 10.6}},
-                1.8)(x, y) ||
-         Box(8, 12, 10, 14)(x, y);
-}
+// Crisp 8 x 8 glyphs centred on the face.
+const PixelPattern kCloseGlyph(5, 6,
+                               {"XX....XX",  //
+                                "XXX..XXX",  //
+                                ".XXXXXX.",  //
+                                "..XXXX..",  //
+                                "..XXXX..",  //
+                                ".XXXXXX.",  //
+                                "XXX..XXX",  //
+                                "XX....XX"});
+const PixelPattern kMinimizeGlyph(5, 12, {"XXXXXXXX", "XXXXXXXX"});
+const PixelPattern kMaximizeGlyph(5, 6,
+                                  {"XXXXXXXX",  //
+                                   "XXXXXXXX",  //
+                                   "X......X",  //
+                                   "X......X",  //
+                                   "X......X",  //
+                                   "X......X",  //
+                                   "X......X",  //
+                                   "XXXXXXXX"});
+const PixelPattern kRestoreGlyph(5, 6,
+                                 {"..XXXXXX",  //
+                                  "..XXXXXX",  //
+                                  "..X....X",  //
+                                  "XXXXXX.X",  //
+                                  "XXXXXX.X",  //
+                                  "X....XXX",  //
+                                  "X....X..",  //
+                                  "XXXXXX.."});
+const PixelPattern kHelpGlyph(6, 6,
+                              {".XXXX.",  //
+                               "XX..XX",  //
+                               "....XX",  //
+                               "...XX.",  //
+                               "..XX..",  //
+                               "......",  //
+                               "..XX..",  //
+                               "..XX.."});
 
 }  // namespace
 
 void DrawCaptionButtons(ArtBoard& board) {
-  DrawCaptionButton(board, kCloseButton, true, CloseGlyph);
-  DrawCaptionButton(board, kMinimizeButton, false, MinimizeGlyph);
-  DrawCaptionButton(board, kMaximizeButton, false, MaximizeGlyph);
-  DrawCaptionButton(board, kRestoreButton, false, RestoreGlyph);
-  DrawCaptionButton(board, kHelpButton, false, HelpGlyph);
+  DrawCaptionButton(board, kCloseButton, true, kCloseGlyph);
+  DrawCaptionButton(board, kMinimizeButton, false, kMinimizeGlyph);
+  DrawCaptionButton(board, kMaximizeButton, false, kMaximizeGlyph);
+  DrawCaptionButton(board, kRestoreButton, false, kRestoreGlyph);
+  DrawCaptionButton(board, kHelpButton, false, kHelpGlyph);
 
   // Behind user buttons: nothing while normal, the face otherwise.
   const auto looks = LooksFor(false);

@@ -109,6 +109,25 @@ struct Stroke {
   }
 };
 
+// Pixel art: the pixels marked 'X' in `Rows`, the first row's first pixel at
+// (Left, Top).
+struct PixelPattern {
+  int Left = 0;
+  int Top = 0;
+  std::vector<const char*> Rows;
+
+  PixelPattern(int left, int top, std::initializer_list<const char*> rows)
+      : Left(left), Top(top), Rows(rows) {}
+  bool operator()(double x, double y) const {
+    const int row = static_cast<int>(std::floor(y)) - Top;
+    const int column = static_cast<int>(std::floor(x)) - Left;
+    if (row < 0 || row >= static_cast<int>(Rows.size()) || column < 0) return false;
+    for (int i = 0; i <= column; ++i)
+      if (Rows[row][i] == '\0') return false;
+    return Rows[row][column] == 'X';
+  }
+};
+
 template <class A, class B>
 struct Without {
   A Shape;
