@@ -50,6 +50,7 @@ struct BmpLayout {
   int BitCount = 0;
   std::uint32_t Compression = kBiRgb;
   std::size_t PixelOffset = 0;
+  std::size_t RowBytes = 0;                          // of uncompressed rows, padded to 4 bytes
   std::vector<std::array<std::uint8_t, 3>> Palette;  // blue, green, red
   std::array<ChannelField, 3> Fields{};              // blue, green, red for 16 and 32 bits
 };
@@ -89,6 +90,12 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file) {
   // Compressed pictures are always stored bottom-up.
   if (!valid || ((c == kBiRle8 || c == kBiRle4) && layout.TopDown)) return std::nullopt;
   if (layout.PixelOffset < headersEnd || layout.PixelOffset > file.size()) return std::nullopt;
+  // Uncompressed rows must all be there, checked before any picture is made.
+  layout.RowBytes = ((std::size_t(layout.Width) * bits + 31) / 32) * 4;
+  const bool compressed = c == kBiRle8 || c == kBiRle4;
+  if (!compressed && layout.RowBytes * layout.Height > file.size() - layout.PixelOffset) {
+    return std::nullopt;
+  }
 
   if (bits <= 8) {
     const std::uint32_t most = 1u << bits;
@@ -120,8 +127,7 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file) {
 
 // Uncompressed rows; false when a palette index lies beyond the palette.
 bool DecodeRows(std::span<const std::uint8_t> file, const BmpLayout& layout, Bitmap24& out) {
-  const std::size_t rowBytes = ((std::size_t(layout.Width) * layout.BitCount + 31) / 32) * 4;
-  if (rowBytes * layout.Height > file.size() - layout.PixelOffset) return false;
+  const std::size_t rowBytes = layout.RowBytes;
   const std::size_t paletteSize = layout.Palette.size();
   const int bits = layout.BitCount;
   const bool plain32 = bits == 32 && layout.Compression == kBiRgb;

@@ -12,8 +12,8 @@ namespace au {
 namespace {
 
 // A colour run from Color1 to Color2 in n steps. The channels accumulate in
-// single precision, as the skins' gradients were designed with; the increment
-// is kept in double precision.
+// single precision and grow by a double-precision increment: that decides how
+// every row of a band rounds, and skins look right only with this rounding.
 class ColorRun {
  public:
   ColorRun(const TsGradientStep& step, int n) {

@@ -27,7 +27,7 @@ void Put32(Bytes& b, std::uint32_t v) {
 }
 
 // A bitmap file written field by field, independently of the encoders.
-struct BmpSpec {
+struct BmpRecipe {
   std::int32_t Width = 0;
   std::int32_t Height = 0;  // negative: top-down
   int Bits = 24;
@@ -70,16 +70,16 @@ struct BmpSpec {
   }
 };
 
-BmpSpec Spec(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression = 0,
-             std::uint32_t colorsUsed = 0, std::uint32_t infoSize = 40) {
-  BmpSpec spec;
-  spec.Width = width;
-  spec.Height = height;
-  spec.Bits = bits;
-  spec.Compression = compression;
-  spec.ColorsUsed = colorsUsed;
-  spec.InfoSize = infoSize;
-  return spec;
+BmpRecipe Recipe(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression = 0,
+                 std::uint32_t colorsUsed = 0, std::uint32_t infoSize = 40) {
+  BmpRecipe recipe;
+  recipe.Width = width;
+  recipe.Height = height;
+  recipe.Bits = bits;
+  recipe.Compression = compression;
+  recipe.ColorsUsed = colorsUsed;
+  recipe.InfoSize = infoSize;
+  return recipe;
 }
 
 IndexedPicture Indexed(int width, int height) {
@@ -146,15 +146,15 @@ TEST(Bmp24, EncoderWritesBottomUpPaddedRowsThatDecodeBack) {
 }
 
 TEST(Bmp24, TopDownRowsComeFirst) {
-  BmpSpec spec = Spec(2, -2, 24);
-  spec.Pixels = Rows({Concat({Bgr(kA), Bgr(kB)}), Concat({Bgr(kC), Bgr(kA)})});
-  ExpectPixels(DecodeBmp(spec.Build()), {{kA, kB}, {kC, kA}});
+  BmpRecipe recipe = Recipe(2, -2, 24);
+  recipe.Pixels = Rows({Concat({Bgr(kA), Bgr(kB)}), Concat({Bgr(kC), Bgr(kA)})});
+  ExpectPixels(DecodeBmp(recipe.Build()), {{kA, kB}, {kC, kA}});
 }
 
 TEST(Bmp32, PlainPixelsHaveAnUnusedFourthByte) {
-  BmpSpec spec = Spec(2, 2, 32);
-  spec.Pixels = Concat({Bgr(kA), {0xEE}, Bgr(kB), {0xEE}, Bgr(kC), {0}, Bgr(kB), {0}});
-  ExpectPixels(DecodeBmp(spec.Build()), {{kC, kB}, {kA, kB}});
+  BmpRecipe recipe = Recipe(2, 2, 32);
+  recipe.Pixels = Concat({Bgr(kA), {0xEE}, Bgr(kB), {0xEE}, Bgr(kC), {0}, Bgr(kB), {0}});
+  ExpectPixels(DecodeBmp(recipe.Build()), {{kC, kB}, {kA, kB}});
 }
 
 TEST(Bmp32, BitFieldsInALongHeaderOrAfterAShortOne) {
@@ -165,15 +165,15 @@ TEST(Bmp32, BitFieldsInALongHeaderOrAfterAShortOne) {
     return b;
   };
   for (const std::uint32_t infoSize : {40u, 56u, 108u, 124u}) {
-    BmpSpec spec = Spec(2, -1, 32, 3, 0, infoSize);
-    spec.Masks = {0x0000FF00, 0x00FF0000, 0xFF000000};
-    spec.Pixels = Concat({pixel(kA), pixel(kB)});
-    ExpectPixels(DecodeBmp(spec.Build()), {{kA, kB}});
+    BmpRecipe recipe = Recipe(2, -1, 32, 3, 0, infoSize);
+    recipe.Masks = {0x0000FF00, 0x00FF0000, 0xFF000000};
+    recipe.Pixels = Concat({pixel(kA), pixel(kB)});
+    ExpectPixels(DecodeBmp(recipe.Build()), {{kA, kB}});
   }
 }
 
 TEST(Bmp16, FiveBitChannelsByDefaultAndBitFieldsOnRequest) {
-  BmpSpec plain = Spec(3, 1, 16);
+  BmpRecipe plain = Recipe(3, 1, 16);
   Bytes px;
   for (const std::uint32_t v : {0x7C00u, 0x03E0u, 0x0010u}) Put16(px, v);
   plain.Pixels = Rows({px});
@@ -181,7 +181,7 @@ TEST(Bmp16, FiveBitChannelsByDefaultAndBitFieldsOnRequest) {
   ExpectPixels(DecodeBmp(plain.Build()),
                {{MakeColor(255, 0, 0), MakeColor(0, 255, 0), MakeColor(0, 0, 132)}});
 
-  BmpSpec fields = Spec(2, 1, 16, 3);
+  BmpRecipe fields = Recipe(2, 1, 16, 3);
   fields.Masks = {0xF800, 0x07E0, 0x001F};
   Bytes px565;
   Put16(px565, 0x0400);  // green 32 of 63: 130
@@ -240,25 +240,25 @@ TEST(Bmp8, PaddingAndIndexCountChecks) {
 }
 
 TEST(BmpPalette, SmallPalettesAndLowBitDepths) {
-  BmpSpec eight = Spec(3, 1, 8, 0, 3);
+  BmpRecipe eight = Recipe(3, 1, 8, 0, 3);
   eight.Palette = {kA, kB, kC};
   eight.Pixels = Rows({{2, 0, 1}});
   ExpectPixels(DecodeBmp(eight.Build()), {{kC, kA, kB}});
 
   // High nibble first; odd width.
-  BmpSpec four = Spec(3, 2, 4, 0, 3);
+  BmpRecipe four = Recipe(3, 2, 4, 0, 3);
   four.Palette = {kA, kB, kC};
   four.Pixels = Rows({{0x21, 0x00}, {0x01, 0x20}});
   ExpectPixels(DecodeBmp(four.Build()), {{kA, kB, kC}, {kC, kB, kA}});
 
   // Most significant bit first; ten pixels take two bytes of a padded row.
-  BmpSpec one = Spec(10, 1, 1);
+  BmpRecipe one = Recipe(10, 1, 1);
   one.Palette = {kA, kB};
   one.Pixels = Rows({{0xA0, 0x40}});
   ExpectPixels(DecodeBmp(one.Build()), {{kB, kA, kB, kA, kA, kA, kA, kA, kA, kB}});
 
   // A version 4 header before the palette.
-  BmpSpec v4 = Spec(2, 1, 8, 0, 2, 108);
+  BmpRecipe v4 = Recipe(2, 1, 8, 0, 2, 108);
   v4.Palette = {kA, kB};
   v4.Pixels = Rows({{1, 0}});
   ExpectPixels(DecodeBmp(v4.Build()), {{kB, kA}});
@@ -272,29 +272,29 @@ Bytes Rle8Sample() {
 }
 
 TEST(BmpRle, EightBitRunsLiteralsMovesAndLineEnds) {
-  BmpSpec spec = Spec(5, 3, 8, 1, 3);
-  spec.Palette = {kA, kB, kC};
-  spec.Pixels = Rle8Sample();
-  ExpectPixels(DecodeBmp(spec.Build()),
+  BmpRecipe recipe = Recipe(5, 3, 8, 1, 3);
+  recipe.Palette = {kA, kB, kC};
+  recipe.Pixels = Rle8Sample();
+  ExpectPixels(DecodeBmp(recipe.Build()),
                {{kA, kA, kC, kC, kA}, {kC, kB, kC, kB, kB}, {kB, kB, kB, kA, kA}});
 }
 
 TEST(BmpRle, FourBitRunsAlternateTheirTwoIndexes) {
-  BmpSpec spec = Spec(5, 2, 4, 2, 3);
-  spec.Palette = {kA, kB, kC};
+  BmpRecipe recipe = Recipe(5, 2, 4, 2, 3);
+  recipe.Palette = {kA, kB, kC};
   // Bottom: a run of five from 0x12; top: a literal of three (1, 2, 0), padded.
-  spec.Pixels = {5, 0x12, 0, 0, 0, 3, 0x12, 0x00, 0, 1};
-  ExpectPixels(DecodeBmp(spec.Build()), {{kB, kC, kA, kA, kA}, {kB, kC, kB, kC, kB}});
+  recipe.Pixels = {5, 0x12, 0, 0, 0, 3, 0x12, 0x00, 0, 1};
+  ExpectPixels(DecodeBmp(recipe.Build()), {{kB, kC, kA, kA, kA}, {kB, kC, kB, kC, kB}});
 }
 
 TEST(BmpRle, MissingEndMarkAfterTheLastLineIsAccepted) {
-  BmpSpec spec = Spec(5, 3, 8, 1, 3);
-  spec.Palette = {kA, kB, kC};
-  spec.Pixels = Rle8Sample();
-  spec.Pixels.resize(spec.Pixels.size() - 2);
-  EXPECT_TRUE(DecodeBmp(spec.Build()).has_value());
-  spec.Pixels.resize(spec.Pixels.size() - 2);  // the last line is not ended either
-  EXPECT_FALSE(DecodeBmp(spec.Build()).has_value());
+  BmpRecipe recipe = Recipe(5, 3, 8, 1, 3);
+  recipe.Palette = {kA, kB, kC};
+  recipe.Pixels = Rle8Sample();
+  recipe.Pixels.resize(recipe.Pixels.size() - 2);
+  EXPECT_TRUE(DecodeBmp(recipe.Build()).has_value());
+  recipe.Pixels.resize(recipe.Pixels.size() - 2);  // the last line is not ended either
+  EXPECT_FALSE(DecodeBmp(recipe.Build()).has_value());
 }
 
 TEST(BmpMalformed, EveryTruncationFails) {
@@ -313,11 +313,11 @@ TEST(BmpMalformed, EveryTruncationFails) {
 }
 
 TEST(BmpMalformed, HeadersThatDoNotDescribeAPicture) {
-  BmpSpec good = Spec(2, 2, 24);
+  BmpRecipe good = Recipe(2, 2, 24);
   good.Pixels = Bytes(16, 0);
   ASSERT_TRUE(DecodeBmp(good.Build()).has_value());
 
-  std::vector<BmpSpec> bad(12, good);
+  std::vector<BmpRecipe> bad(12, good);
   bad[0].Width = 0;
   bad[1].Width = -2;
   bad[2].Height = 0;
@@ -347,7 +347,7 @@ TEST(BmpMalformed, HeadersThatDoNotDescribeAPicture) {
 }
 
 TEST(BmpMalformed, IndexesBeyondThePaletteAndBadMasks) {
-  BmpSpec eight = Spec(2, 1, 8, 0, 2);
+  BmpRecipe eight = Recipe(2, 1, 8, 0, 2);
   eight.Palette = {kA, kB};
   eight.Pixels = Rows({{1, 5}});
   EXPECT_FALSE(DecodeBmp(eight.Build()).has_value());
@@ -358,22 +358,22 @@ TEST(BmpMalformed, IndexesBeyondThePaletteAndBadMasks) {
   EXPECT_FALSE(DecodeBmp(eight.Build()).has_value());
 
   for (const std::uint32_t mask : {0u, 0x0F0Fu}) {
-    BmpSpec fields = Spec(1, 1, 16, 3);
+    BmpRecipe fields = Recipe(1, 1, 16, 3);
     fields.Masks = {0xF800, mask, 0x001F};
     fields.Pixels = Rows({{0, 0}});
     EXPECT_FALSE(DecodeBmp(fields.Build()).has_value()) << mask;
   }
-  BmpSpec noMasks = Spec(1, 1, 32, 3);
+  BmpRecipe noMasks = Recipe(1, 1, 32, 3);
   noMasks.Pixels = Bytes(4, 0);  // the masks would overlap the pixels
   EXPECT_FALSE(DecodeBmp(noMasks.Build()).has_value());
 }
 
 TEST(BmpMalformed, RunsThatLeaveThePicture) {
   const auto decode = [](Bytes data, std::int32_t height = 2, int bits = 8) {
-    BmpSpec spec = Spec(4, height, bits, bits == 8 ? 1u : 2u, 2);
-    spec.Palette = {kA, kB};
-    spec.Pixels = std::move(data);
-    return DecodeBmp(spec.Build()).has_value();
+    BmpRecipe recipe = Recipe(4, height, bits, bits == 8 ? 1u : 2u, 2);
+    recipe.Palette = {kA, kB};
+    recipe.Pixels = std::move(data);
+    return DecodeBmp(recipe.Build()).has_value();
   };
   EXPECT_TRUE(decode({4, 1, 0, 0, 4, 0, 0, 1}));
   EXPECT_FALSE(decode({5, 1, 0, 1}));                  // run longer than the row
