@@ -208,27 +208,88 @@ Bitmap24 SampleWindow(const Bitmap24& master) {
   return w;
 }
 
+const char kSilverToWhite[] = "12632256;16777215;110;0;0;16777215;16777215;0;0;0";
+const char kWhiteToSilver[] = "16777215;12632256;110;0;0;12632256;12632256;0;0;0";
+const char kGreyPanel[] = "13816530;11579568;110;0;0;11579568;11579568;0;0;0";
+const char kBigButtonGradient[] =
+    "12632256;15851729;0;0;0;15851729;7428938;12;0;0;7428938;7162680;23;0;0;7162680;12953997;74;"
+    "0;0;12953997;12953997;0;0;0";
+const char kProgress[] =
+    "15592167;8759727;36;0;0;8759727;4032941;7;0;0;4032941;4385023;26;0;0;4385023;8451583;31;0;"
+    "0;8451583;8451583;0;0;0";
+const char kHint[] =
+    "8437446;9695999;24;2;0;9695999;11466239;24;2;0;11466239;14089215;24;2;0;14089215;11466239;"
+    "24;2;0;11466239;11466239;0;2;0";
+
+// The other controls of the skin on a grey panel: tool bar buttons, big
+// buttons, a progress bar, a track bar, a group box, tabs, a combo box, a hint.
+Bitmap24 Gallery(const Bitmap24& master) {
+  const Composer c(master);
+  Bitmap24 g(300, 220);
+  PaintGradient(g, {0, 0, 300, 220}, ParseGradient(kGreyPanel));
+  for (int s = 0; s < 3; ++s) {
+    // Flat buttons: see-through until the mouse comes.
+    const TRect speed{10 + 62 * s, 8, 66 + 62 * s, 32};
+    if (s > 0) PaintGradient(g, speed, ParseGradient(kSilverToWhite));
+    c.Frame(g, speed, kSpeedButton, s, {9, 8, 9, 8}, true);
+    const TRect tool{10 + 62 * s, 38, 66 + 62 * s, 62};
+    if (s > 0) PaintGradient(g, tool, ParseGradient(kWhiteToSilver));
+    c.Frame(g, tool, kToolButton, s, {9, 8, 9, 8}, true);
+    const TRect big{10 + 62 * s, 70, 66 + 62 * s, 110};
+    PaintGradient(g, big, ParseGradient(kBigButtonGradient));
+    c.Frame(g, big, kBigButton, s, {12, 12, 12, 12}, true);
+  }
+  // A progress bar (framed by the hot button frame) and a track bar.
+  const TRect progress{196, 12, 290, 30};
+  PaintGradient(g, progress, ParseGradient(kProgress));
+  c.Frame(g, progress, kButton, 1, {6, 6, 6, 6}, true);
+  c.Frame(g, {196, 48, 290, 54}, kSliderChannel, 0, {2, 2, 2, 2}, true);
+  for (int i = 0; i < 6; ++i) c.Glyph(g, 200 + 17 * i, 64, {91, 111, 93, 114, 1, 0}, 0);
+  c.Glyph(g, 220, 40, kTrackThumb, 0);
+  c.Glyph(g, 250, 40, kTrackThumb, 1);
+  // A group box with a check box and two radio buttons.
+  c.Frame(g, {10, 120, 150, 200}, kGroupBox, 0, {2, 2, 2, 2}, false);
+  c.Glyph(g, 20, 130, kBoxChecked, 0);
+  c.Glyph(g, 20, 150, kRadioChecked, 0);
+  c.Glyph(g, 20, 170, kRadioUnchecked, 1);
+  // Tabs, a combo box with its arrow and a hint.
+  const TRect tab{160, 120, 220, 141};
+  PaintGradient(g, tab, ParseGradient("15658734;13619151;99;0;0;13619151;13619151;0;0;0"));
+  c.Frame(g, tab, kTitledButton, 0, {7, 7, 7, 7}, true);
+  const TRect combo{160, 150, 290, 172};
+  PaintGradient(g, combo, ParseGradient(kWhiteToSilver));
+  c.Frame(g, combo, kEditFrame, 0, {3, 3, 3, 3}, false);
+  c.Glyph(g, 290 - 3 - 19, 152, kComboArrow, 0);
+  const TRect hint{160, 180, 290, 205};
+  PaintGradient(g, hint, ParseGradient(kHint));
+  c.Frame(g, hint, kThinFrame, 0, {1, 1, 1, 1}, false);
+  c.Glyph(g, 226, 104, kGrip, 0);
+  return g;
+}
+
 }  // namespace
 
 Bitmap24 DrawPreview(const IndexedPicture& master, const IndexedPicture& buttonHuge) {
   const Bitmap24 masterPicture = ToBitmap(master);
   const Bitmap24 hugePicture = ToBitmap(buttonHuge);
   const Bitmap24 sample = SampleWindow(masterPicture);
+  const Bitmap24 gallery = Gallery(masterPicture);
   constexpr int kGap = 16;
-  const int masterWidth = masterPicture.Width() * kMasterScale;
-  const int rightLeft = kGap + masterWidth + kGap;
+  const int rightLeft = kGap + masterPicture.Width() * kMasterScale + kGap;
+  const int sampleTop = kGap + hugePicture.Height() * 2 + kGap;
+  const int galleryTop = sampleTop + sample.Height() * kSampleScale + kGap;
   const int width =
       rightLeft + std::max(hugePicture.Width() * 2, sample.Width() * kSampleScale) + kGap;
-  const int height = kGap +
-                     std::max(masterPicture.Height() * kMasterScale,
-                              hugePicture.Height() * 2 + kGap + sample.Height() * kSampleScale) +
+  const int height = std::max(kGap + masterPicture.Height() * kMasterScale,
+                              galleryTop + gallery.Height() * kSampleScale) +
                      kGap;
   Bitmap24 out(width, height);
   out.Fill(kBackdrop);
   Enlarge(out, kGap, kGap, masterPicture, kMasterScale);
   for (const MaskPlace& m : kMasterPlaces) OutlinePlace(out, kGap, kGap, m, kMasterScale);
   Enlarge(out, rightLeft, kGap, hugePicture, 2);
-  Enlarge(out, rightLeft, kGap + hugePicture.Height() * 2 + kGap, sample, kSampleScale);
+  Enlarge(out, rightLeft, sampleTop, sample, kSampleScale);
+  Enlarge(out, rightLeft, galleryTop, gallery, kSampleScale);
   return out;
 }
 
