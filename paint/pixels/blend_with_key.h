@@ -3,6 +3,8 @@
 // parent's background.
 #pragma once
 
+#include <cstdint>
+
 #include "paint/pixels/bitmap24.h"
 #include "paint/pixels/color.h"
 #include "paint/pixels/rect.h"
