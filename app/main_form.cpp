@@ -5,6 +5,7 @@
 #include "app/core/ansi_codec.h"
 #include "app/overwrite_glyph.h"
 #include "app/text_file.h"
+#include "skin/elegant_skin.h"
 #include "ui/application.h"
 #include "ui/stored_layout.h"
 #include "ui/wide_text.h"
@@ -107,6 +108,17 @@ void TForm1::ReadStoredLayout() {
   sStatusBar1->SetSimpleText(kCreditLine);
   sStatusBar1->OnClick = [this](TComponent* sender) { sStatusBar1Click(sender); };
   sStatusBar1->SkinData().SetSkinSection("STATUSBAR");
+
+  // Setting the name loads the internal skin (unless a skin folder of that
+  // name exists) and applies it; loading completes by applying it once more.
+  sSkinManager1 = layout.Add<TsSkinManager>("sSkinManager1");
+  sSkinManager1->SetInternalSkins({ElegantInternalSkin()});
+  sSkinManager1->MenuSupport().IcoLineSkin = "ICOLINE";
+  sSkinManager1->MenuSupport().ExtraLineFont = {"MS Sans Serif", -11, clWindowText, DEFAULT_CHARSET,
+                                                0};
+  sSkinManager1->SetSkinDirectory(kDefaultSkinDirectory);
+  sSkinManager1->SetSkinName(kElegantSkinName);
+  sSkinManager1->SetSkinInfo("4.81");
 
   SetActiveControl(sMemo1);
   layout.Finish();

@@ -1,4 +1,5 @@
-// TsMemo: the plain Memo control with a skin state.
+// TsMemo: the memo of the main window with a skin state. Skinned, it takes
+// its colours from its section.
 #pragma once
 
 #include "paint/common_data.h"
@@ -11,9 +12,15 @@ class TsMemo : public TMemo {
   explicit TsMemo(TComponent* owner);
 
   TsCommonData& SkinData() { return skinData_; }
+  const char* ClassName() const override { return "TsMemo"; }
+
+  void Loaded() override;
+  void WndProc(TMessage& message) override;
 
  private:
-  TsCommonData skinData_{this};
+  void HandleSkinCommand(TMessage& message);
+
+  TsCommonData skinData_{this, true};
 };
 
 }  // namespace au

@@ -1,9 +1,90 @@
 #include "controls/ts_panel.h"
 
+#include "paint/skin_messages.h"
+
 namespace au {
 
 TsPanel::TsPanel(TComponent* owner) : TPanel(owner) {
   skinData_.ControlClassCode = 51;
+  skinData_.FinishLoading();
+}
+
+void TsPanel::Loaded() {
+  TPanel::Loaded();
+  skinData_.FinishLoading();
+}
+
+void TsPanel::HandleSkinCommand(TMessage& m) {
+  const bool ours = SkinManagerOf(m) == skinData_.EffectiveManager();
+  switch (SkinCommandOf(m)) {
+    case SK_SKINCHANGED:
+      // The children re-resolve first; the panel's own section comes after.
+      BroadcastToChildren(this, m);
+      if (ours) skinData_.HandleSkinCommand(m);
+      return;
+    case SK_SKINREMOVED:
+      if (ours) {
+        skinData_.HandleSkinCommand(m);
+        Invalidate();
+      }
+      BroadcastToChildren(this, m);
+      return;
+    case SK_REFRESH:
+      if (ours) skinData_.HandleSkinCommand(m);
+      BroadcastToChildren(this, m);
+      if (ours) Invalidate();
+      return;
+    case SK_ISSKINNED:
+      m.LParam = 1;
+      m.Result = 1;
+      return;
+    default:
+      break;
+  }
+  if (!skinData_.OwnerReady() || !skinData_.IsSkinned()) {
+    TPanel::WndProc(m);
+    return;
+  }
+  if (SkinCommandOf(m) == SK_PARENTPAINTED) {
+    skinData_.Updating = false;
+    Invalidate();
+    return;
+  }
+  skinData_.HandleSkinCommand(m);
+}
+
+void TsPanel::WndProc(TMessage& m) {
+  if (m.Msg == SM_ALPHACMD) {
+    HandleSkinCommand(m);
+    return;
+  }
+  if (!skinData_.OwnerReady() || !skinData_.IsSkinned()) {
+    TPanel::WndProc(m);
+    return;
+  }
+  switch (m.Msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      TPanel::WndProc(m);
+      return;
+    case CM_VISIBLECHANGED:
+      skinData_.BackgroundChanged = true;
+      skinData_.Updating = false;
+      Invalidate();
+      break;
+    case CM_TEXTCHANGED:
+      skinData_.BackgroundChanged = true;
+      Invalidate();
+      return;
+    default:
+      if (skinData_.HandleControlMessage(m)) return;
+      break;
+  }
+  TPanel::WndProc(m);
+  if (m.Msg == CM_FONTCHANGED && !Caption().empty()) {
+    skinData_.BackgroundChanged = true;
+    Invalidate();
+  }
 }
 
 }  // namespace au

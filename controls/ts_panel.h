@@ -1,4 +1,6 @@
-// TsPanel: the plain Panel control with a skin state.
+// TsPanel: the container that fills the main window. It carries a skin state,
+// takes skin broadcasts and passes them on to its own children, and answers
+// its children's questions about its background.
 #pragma once
 
 #include "paint/common_data.h"
@@ -11,9 +13,15 @@ class TsPanel : public TPanel {
   explicit TsPanel(TComponent* owner);
 
   TsCommonData& SkinData() { return skinData_; }
+  const char* ClassName() const override { return "TsPanel"; }
+
+  void Loaded() override;
+  void WndProc(TMessage& message) override;
 
  private:
-  TsCommonData skinData_{this};
+  void HandleSkinCommand(TMessage& message);
+
+  TsCommonData skinData_{this, true};
 };
 
 }  // namespace au

@@ -1,4 +1,6 @@
-// TsSpeedButton: the plain SpeedButton control with a skin state.
+// TsSpeedButton: the flat push button of the main window with a skin state.
+// It takes part in skin broadcasts directly from its parent (it has no
+// window) and tracks whether the mouse is over it.
 #pragma once
 
 #include "paint/common_data.h"
@@ -11,9 +13,17 @@ class TsSpeedButton : public TSpeedButton {
   explicit TsSpeedButton(TComponent* owner);
 
   TsCommonData& SkinData() { return skinData_; }
+  const char* ClassName() const override { return "TsSpeedButton"; }
+
+  void Loaded() override;
+  void WndProc(TMessage& message) override;
 
  private:
-  TsCommonData skinData_{this};
+  void HandleSkinCommand(TMessage& message);
+  // Marks the button opaque while it is skinned: it then paints every pixel.
+  void UpdateOpacity();
+
+  TsCommonData skinData_{this, true};
 };
 
 }  // namespace au

@@ -1,4 +1,5 @@
-// TsStatusBar: the plain StatusBar control with a skin state.
+// TsStatusBar: the one-line bar at the bottom of the window, with a skin
+// state; it passes skin broadcasts on to its children.
 #pragma once
 
 #include "paint/common_data.h"
@@ -11,9 +12,16 @@ class TsStatusBar : public TStatusBar {
   explicit TsStatusBar(TComponent* owner);
 
   TsCommonData& SkinData() { return skinData_; }
+  const char* ClassName() const override { return "TsStatusBar"; }
+
+  void Loaded() override;
+  void WndProc(TMessage& message) override;
 
  private:
-  TsCommonData skinData_{this};
+  void HandleSkinCommand(TMessage& message);
+  void RepaintWithFrame();
+
+  TsCommonData skinData_{this, true};
 };
 
 }  // namespace au

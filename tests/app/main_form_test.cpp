@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "app/core/ansi_codec.h"
+#include "controls/skin_broadcaster_win.h"
+#include "skin/skin_globals.h"
 #include "tests/support/gui_driver.h"
 #include "tests/support/temp_folder.h"
 #include "ui/application.h"
@@ -191,6 +193,67 @@ TEST(MainForm, EnteringAMemoSelectsAllOfItsText) {
   EXPECT_EQ(form->sMemo1->SelLength(), 6);
 }
 
+// Passes every broadcast on to the windows and remembers it, with whether the
+// manager's stored settings were still being read.
+class RecordingBroadcaster : public WindowsSkinBroadcaster {
+ public:
+  struct Event {
+    TSkinCommand Command;
+    bool WhileReading;
+    friend bool operator==(const Event&, const Event&) = default;
+  };
+  void BroadcastToForms(TSkinCommand command, TsSkinManager* manager) override {
+    events.push_back({command, manager->IsReading()});
+    WindowsSkinBroadcaster::BroadcastToForms(command, manager);
+  }
+  std::vector<Event> events;
+};
+
+TEST(MainForm, StartsWithTheInternalSkinLoadedWhileReadingAndAppliedAgainAfterwards) {
+  RecordingBroadcaster recorder;
+  SetDefaultSkinBroadcaster(&recorder);
+  {
+    FormPtr form = MakeForm(L"ansi2utf8.exe");
+    const std::vector<RecordingBroadcaster::Event> expected = {
+        {SK_SKINCHANGED, true},  {SK_STOPFADING, true},  {SK_REFRESH, true},
+        {SK_SKINCHANGED, false}, {SK_STOPFADING, false}, {SK_REFRESH, false}};
+    EXPECT_EQ(recorder.events, expected);
+  }
+  InstallWindowsSkinBroadcaster();
+}
+
+TEST(MainForm, EveryControlIsBoundToTheInternalSkin) {
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  form->Show();
+  PumpMessages();
+  TsSkinManager& manager = *form->sSkinManager1;
+  EXPECT_EQ(DefaultSkinManager, &manager);
+  EXPECT_EQ(manager.SkinName(), "Elegant (internal)");
+  EXPECT_EQ(manager.SkinInfo(), "4.81");
+  EXPECT_TRUE(manager.SkinData().SkinActive);
+  EXPECT_FALSE(SkinChangeInProgress);
+  const auto expectBound = [&](TsCommonData& data, const char* section) {
+    SCOPED_TRACE(section);
+    EXPECT_EQ(data.SkinSectionIndex, manager.SectionIndex(section));
+    EXPECT_GE(data.SkinSectionIndex, 0);
+    EXPECT_EQ(data.BordersMaskIndex,
+              manager.MaskIndex(data.SkinSectionIndex, section, "BORDERSMASK"));
+    EXPECT_FALSE(data.Updating);
+    EXPECT_TRUE(data.IsSkinned(true));
+  };
+  expectBound(form->sPanel1->SkinData(), "ALPHAEDIT");
+  expectBound(form->sSpeedButton1->SkinData(), "BARTITLE");
+  expectBound(form->sSpeedButton2->SkinData(), "BARTITLE");
+  expectBound(form->sSpeedButton3->SkinData(), "EDIT");
+  expectBound(form->sMemo1->SkinData(), "EDIT");
+  expectBound(form->sMemo2->SkinData(), "EDIT");
+  expectBound(form->sStatusBar1->SkinData(), "STATUSBAR");
+  EXPECT_EQ(form->sMemo1->SkinData().SkinSectionIndex, 38);
+  EXPECT_EQ(form->sMemo1->SkinData().BordersMaskIndex,
+            69);  // the skin has no frame for the status bar
+  EXPECT_EQ(form->sStatusBar1->SkinData().BordersMaskIndex, -1);
+}
+
 // Makes the test's stand-in browser the handler of https addresses for as
 // long as it exists (putting the usual handler back afterwards), and reads
 // back what it was asked to open.
@@ -206,7 +269,8 @@ class BrowserStandIn {
     wchar_t exe[MAX_PATH];
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     std::wstring recorder = exe;
-    recorder = recorder.substr(0, recorder.find_last_of(L'\\')) + L"\\..\\support\\url_recorder.exe";
+    recorder =
+        recorder.substr(0, recorder.find_last_of(L'\\')) + L"\\..\\support\\url_recorder.exe";
     SetHandler(L"\"" + recorder + L"\" \"%1\"");
     SetEnvironmentVariableW(L"ANSIUTF8_URL_LOG", log_.c_str());
   }

@@ -19,6 +19,9 @@ class TComponent {
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
+  // The class's name as the stored layout knows it ("TsScrollBar", …).
+  virtual const char* ClassName() const { return "TComponent"; }
+
   TComponent* Owner() const { return owner_; }
   const std::string& Name() const { return name_; }
   void SetName(std::string name) { name_ = std::move(name); }

@@ -1,0 +1,49 @@
+#include "controls/skin_broadcaster_win.h"
+
+#include <windows.h>
+
+#include "paint/skin_messages.h"
+#include "ui/application.h"
+
+namespace au {
+
+void WindowsSkinBroadcaster::BroadcastToForms(TSkinCommand command, TsSkinManager* manager) {
+  TMessage m = SkinCommandMessage(command, 0, reinterpret_cast<LPARAM>(manager));
+  au::BroadcastToForms(m);
+}
+
+std::string WindowsSkinBroadcaster::ApplicationFolder() const {
+  wchar_t path[MAX_PATH * 4];
+  const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+  std::wstring folder(path, n);
+  folder.resize(folder.find_last_of(L"\\/") + 1);
+  // Skin paths are 8-bit strings in the ANSI code page.
+  const int size = WideCharToMultiByte(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string ansi(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()), ansi.data(), size,
+                      nullptr, nullptr);
+  return ansi;
+}
+
+void WindowsSkinBroadcaster::HookApplication(TsSkinManager* manager) {
+  if (Application() == nullptr || hooks_.contains(manager)) return;
+  // The skinned-menu painter's two requests (48307 with a menu item whose
+  // screen rectangle locates the menu window, 48308 with the menu window)
+  // arrive here; until pop-up menus are skinned every message passes on.
+  hooks_[manager] = Application()->HookMainWindow([](TMessage&) { return false; });
+}
+
+void WindowsSkinBroadcaster::UnhookApplication(TsSkinManager* manager) {
+  auto it = hooks_.find(manager);
+  if (it == hooks_.end()) return;
+  if (Application() != nullptr) Application()->UnhookMainWindow(it->second);
+  hooks_.erase(it);
+}
+
+void InstallWindowsSkinBroadcaster() {
+  static WindowsSkinBroadcaster broadcaster;
+  SetDefaultSkinBroadcaster(&broadcaster);
+}
+
+}  // namespace au

@@ -1,0 +1,9 @@
+#include "skin/skin_globals.h"
+
+namespace au {
+
+TsSkinManager* DefaultSkinManager = nullptr;
+bool SkinChangeInProgress = false;
+bool SkinBroadcastInProgress = false;
+
+}  // namespace au

@@ -1,0 +1,135 @@
+// TsSkinManager: the non-visual component that owns the application's active
+// skin. It keeps the settings that choose the skin (its name, the folder of
+// skin folders, the skins stored with it, colour changes, extra sections),
+// owns the loaded records with their lookups, and tells every window when the
+// skin has changed, has been removed or must be repainted.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "paint/pixels/color.h"
+#include "skin/skin_broadcaster.h"
+#include "skin/skin_records.h"
+#include "skin/stored_skin.h"
+#include "ui/core/component.h"
+
+namespace au {
+
+// A font as the menu settings store it.
+struct TacFontDescription {
+  std::string Name = "MS Sans Serif";
+  int Height = -11;
+  TColor Color = clWindowText;
+  int Charset = 1;  // the default character set
+  unsigned Style = 0;
+};
+
+// Settings of the skinned pop-up menus.
+struct TacMenuSupport {
+  std::string IcoLineSkin;  // becomes "ICOLINE" after loading when empty
+  bool UseExtraLine = false;
+  int ExtraLineWidth = 32;
+  TacFontDescription ExtraLineFont;
+};
+
+inline constexpr char kDefaultSkinDirectory[] = "c:\\Skins";
+
+class TsSkinManager : public TComponent {
+ public:
+  // Without a broadcaster the manager uses the process's default one.
+  explicit TsSkinManager(TComponent* owner, SkinBroadcaster* broadcaster = nullptr);
+  ~TsSkinManager() override;
+
+  void Loaded() override;
+
+  // Published properties, in their stored order.
+  bool IsDefault() const { return DefaultSkinManagerIs(this); }
+  void SetIsDefault(bool value);
+  bool Active() const { return active_; }
+  void SetActive(bool value);
+  const std::vector<std::string>& CommonSections() const { return commonSections_; }
+  void SetCommonSections(std::vector<std::string> lines);
+  int Saturation() const { return saturation_; }
+  void SetSaturation(int value);
+  int HueOffset() const { return hueOffset_; }
+  void SetHueOffset(int value);
+  const TsStoredSkins& InternalSkins() const { return internalSkins_; }
+  void SetInternalSkins(const TsStoredSkins& skins);
+  TacMenuSupport& MenuSupport() { return menuSupport_; }
+  const std::string& SkinDirectory() const { return skinDirectory_; }
+  void SetSkinDirectory(const std::string& directory);
+  const std::string& SkinName() const { return skinName_; }
+  void SetSkinName(const std::string& name);
+  // The loaded skin's version ("4.81") while a skin is active, else "N/A".
+  std::string SkinInfo() const;
+  void SetSkinInfo(const std::string&) {}
+  // The engine's version.
+  std::string Version() const { return "4.81 beta"; }
+  void SetVersion(const std::string&) {}
+  bool SkinnedPopups() const { return skinnedPopups_; }
+  void SetSkinnedPopups(bool value);
+
+  std::function<void(TComponent* sender)> OnBeforeChange;
+  std::function<void(TComponent* sender)> OnAfterChange;
+
+  // Reloads the records from the current settings (nothing while inactive).
+  void LoadSkinData();
+  void ApplySkinToWindows();
+  void RemoveSkinFromWindows();
+  void RepaintAllWindows();
+  void RecomputeCommonIndexes() { records_.RecomputeCommonIndexes(); }
+
+  // Fills `names` with the skins that can be chosen (internal ones and the
+  // skin folders under SkinDirectory), sorted without regard to case; returns
+  // the first one found (an internal skin before any folder), or "".
+  std::string ListSkinNames(std::vector<std::string>& names) const;
+
+  // The loaded skin and its lookups.
+  const SkinRecords& Records() const { return records_; }
+  const TsSkinData& SkinData() const { return records_.SkinData; }
+  const TsGeneralDataArray& Sections() const { return records_.Sections; }
+  const TsMaskArray& Masks() const { return records_.Masks; }
+  const CommonIndexes& Indexes() const { return records_.Indexes; }
+  int SectionIndex(std::string_view name) const { return records_.SectionIndex(name); }
+  int MaskIndex(int section, std::string_view sectionName, std::string_view property) const {
+    return records_.MaskIndex(section, sectionName, property);
+  }
+  int TextureMaskIndex(int section, std::string_view sectionName, std::string_view property) const {
+    return records_.TextureMaskIndex(section, sectionName, property);
+  }
+  int PatternIndex(int section, std::string_view sectionName, std::string_view property) const {
+    return records_.PatternIndex(section, sectionName, property);
+  }
+  int MaskIndexByNames(std::string_view sectionName, std::string_view property) const {
+    return records_.MaskIndexByNames(sectionName, property);
+  }
+  bool IsValidSectionIndex(int index) const { return records_.IsValidSectionIndex(index); }
+  bool IsValidMaskIndex(int index) const { return records_.IsValidMaskIndex(index); }
+  TColor GlobalColor() const { return records_.GlobalColor(); }
+  TColor GlobalFontColor() const { return records_.GlobalFontColor(); }
+
+ private:
+  static bool DefaultSkinManagerIs(const TsSkinManager* manager);
+  void Broadcast(TSkinCommand command);
+  // Loads and applies the skin named SkinName, between the change events.
+  void ChangeSkin();
+  // Hue or saturation: the same skin, recoloured.
+  void Recolour();
+
+  SkinBroadcaster& broadcaster_;
+  SkinRecords records_;
+  bool active_ = false;
+  std::vector<std::string> commonSections_;
+  int saturation_ = 0;
+  int hueOffset_ = 0;
+  TsStoredSkins internalSkins_;
+  TacMenuSupport menuSupport_;
+  std::string skinDirectory_;
+  std::string skinName_;
+  bool skinnedPopups_ = true;
+  bool hooked_ = false;
+};
+
+}  // namespace au

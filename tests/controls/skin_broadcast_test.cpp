@@ -1,0 +1,233 @@
+// Skin broadcasts through real forms and controls under Wine: who is told,
+// in which order, and what each control's skin state makes of it.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "controls/ts_memo.h"
+#include "controls/ts_panel.h"
+#include "controls/ts_speed_button.h"
+#include "paint/pixels/shared_paint_state.h"
+#include "paint/skin_messages.h"
+#include "skin/elegant_skin.h"
+#include "skin/skin_globals.h"
+#include "skin/skin_manager.h"
+#include "tests/support/gui_driver.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/panel.h"
+
+namespace au {
+namespace {
+
+using test::PumpMessages;
+
+// Records the skin commands that reach a control's window procedure, then
+// lets the control handle them as usual.
+class CommandLog {
+ public:
+  explicit CommandLog(TControl& control) : control_(control), next_(control.WindowProc) {
+    control.WindowProc = [this](TMessage& m) {
+      if (m.Msg == SM_ALPHACMD) commands_.push_back(SkinCommandOf(m));
+      next_(m);
+    };
+  }
+  ~CommandLog() { control_.WindowProc = next_; }
+  int Count(TSkinCommand code) const {
+    return static_cast<int>(std::count(commands_.begin(), commands_.end(), code));
+  }
+
+ private:
+  TControl& control_;
+  TWndMethod next_;
+  std::vector<unsigned> commands_;
+};
+
+// A form with the internal skin active, as the main window has it.
+class SkinnedFormTest : public testing::Test {
+ protected:
+  SkinnedFormTest() : form_(Application()->CreateForm<TForm>()) {
+    form_->SetClientSize(400, 300);
+    manager_ = new TsSkinManager(form_.get());
+    manager_->SetInternalSkins({ElegantInternalSkin()});
+  }
+  ~SkinnedFormTest() override = default;
+
+  void Activate(const std::vector<std::string>& commonSections = {}) {
+    if (!commonSections.empty()) manager_->SetCommonSections(commonSections);
+    manager_->SetSkinName(kElegantSkinName);
+  }
+
+  template <typename Control>
+  Control* Add(TWinControl* parent, RECT bounds) {
+    auto* control = new Control(form_.get());
+    control->SetParent(parent);
+    control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
+    return control;
+  }
+
+  std::unique_ptr<TForm> form_;
+  TsSkinManager* manager_ = nullptr;
+};
+
+TEST_F(SkinnedFormTest, ABroadcastReachesSkinnedGrandchildrenOfAPlainContainerOnly) {
+  auto* plain = Add<TPanel>(form_.get(), {0, 0, 300, 200});
+  auto* memo = Add<TsMemo>(plain, {10, 10, 200, 80});
+  auto* button = Add<TsSpeedButton>(plain, {10, 100, 80, 22});
+  CommandLog plainLog(*plain);
+  Activate();
+  EXPECT_EQ(plainLog.Count(SK_SKINCHANGED), 0);
+  EXPECT_EQ(plainLog.Count(SK_REFRESH), 0);
+  EXPECT_EQ(memo->SkinData().SkinSectionIndex, manager_->SectionIndex("EDIT"));
+  EXPECT_EQ(button->SkinData().SkinSectionIndex, manager_->SectionIndex("SPEEDBUTTON"));
+  EXPECT_GE(button->SkinData().BordersMaskIndex, 0);
+  EXPECT_FALSE(memo->SkinData().Updating);  // SK_REFRESH followed SK_SKINCHANGED
+}
+
+TEST_F(SkinnedFormTest, ASkinnedPanelIsToldOnceAndTellsItsChildrenItself) {
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 300, 200});
+  auto* button = Add<TsSpeedButton>(panel, {10, 10, 80, 22});
+  auto* memo = Add<TsMemo>(panel, {10, 40, 200, 80});
+  CommandLog panelLog(*panel);
+  CommandLog buttonLog(*button);
+  CommandLog memoLog(*memo);
+  Activate();
+  EXPECT_EQ(panelLog.Count(SK_SKINCHANGED), 1);
+  EXPECT_EQ(buttonLog.Count(SK_SKINCHANGED), 1);
+  EXPECT_EQ(memoLog.Count(SK_SKINCHANGED), 1);
+  EXPECT_EQ(memoLog.Count(SK_REFRESH), 1);
+  EXPECT_EQ(panel->SkinData().SkinSectionIndex, manager_->SectionIndex("PANEL"));
+}
+
+TEST_F(SkinnedFormTest, CommandsOfAnotherManagerChangeNothing) {
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 300, 200});
+  auto* memo = Add<TsMemo>(panel, {10, 40, 200, 80});
+  Activate();
+  const int section = memo->SkinData().SkinSectionIndex;
+  ASSERT_GE(section, 0);
+  TsSkinManager other(nullptr);
+  EXPECT_FALSE(other.IsDefault());
+  TMessage removed = SkinCommandMessage(SK_SKINREMOVED, 0, reinterpret_cast<LPARAM>(&other));
+  BroadcastToForms(removed);
+  EXPECT_EQ(memo->SkinData().SkinSectionIndex, section);
+  EXPECT_EQ(panel->SkinData().SkinSectionIndex, manager_->SectionIndex("PANEL"));
+}
+
+TEST_F(SkinnedFormTest, RemovingTheSkinEmptiesIndexesAndCaches) {
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 300, 200});
+  auto* memo = Add<TsMemo>(panel, {10, 40, 200, 80});
+  Activate();
+  memo->SkinData().PrepareCacheBitmap();
+  EXPECT_EQ(memo->SkinData().CacheBitmap->Width(), 200);
+  manager_->SetActive(false);
+  EXPECT_EQ(memo->SkinData().SkinSectionIndex, -1);
+  EXPECT_EQ(memo->SkinData().BordersMaskIndex, -1);
+  EXPECT_TRUE(memo->SkinData().Updating);
+  EXPECT_TRUE(memo->SkinData().CacheBitmap->Empty());
+  EXPECT_EQ(memo->Color(), clWindow);
+  EXPECT_EQ(manager_->SectionIndex("EDIT"), -1);
+  EXPECT_EQ(manager_->SkinInfo(), "N/A");
+}
+
+TEST_F(SkinnedFormTest, TheBackgroundColourMixesTheParentByTransparencyIn256ths) {
+  Activate({"[HALF]", "COLOR=16777215", "TRANSPARENCY=50", "[REDHALF]", "COLOR=200",
+            "TRANSPARENCY=50", "[SOLID]", "COLOR=255"});
+  form_->SetColor(clBlack);
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 300, 200});
+  panel->SkinData().SetSkinSection("HALF");
+  EXPECT_EQ(GetBgColorOf(panel), 0xCDCDCD);  // 255 * 206 >> 8 = 205 in every channel
+  form_->SetColor(MakeColor(100, 0, 0));
+  panel->SkinData().SetSkinSection("REDHALF");
+  EXPECT_EQ(RedOf(GetBgColorOf(panel)), 180);
+  panel->SkinData().SetSkinSection("SOLID");
+  EXPECT_EQ(GetBgColorOf(panel), 255);
+}
+
+TEST_F(SkinnedFormTest, AControlThatDoesNotAnswerGivesItsOwnColour) {
+  auto* plain = Add<TPanel>(form_.get(), {0, 0, 300, 200});
+  plain->SetColor(MakeColor(1, 2, 3));
+  EXPECT_EQ(GetBgColorOf(plain), MakeColor(1, 2, 3));
+  plain->SetColor(clBtnFace);
+  EXPECT_EQ(GetBgColorOf(plain), ResolveColor(clBtnFace));
+}
+
+TEST_F(SkinnedFormTest, APositionChangeOnAnOpaqueControlRepaintsItButTellsNoChild) {
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 300, 200});
+  auto* memo = Add<TsMemo>(panel, {10, 40, 200, 80});
+  Activate({"[OPAQUE]", "COLOR=255"});
+  panel->SkinData().SetSkinSection("OPAQUE");
+  form_->Show();
+  PumpMessages();
+  ValidateRect(panel->Handle(), nullptr);
+  CommandLog memoLog(*memo);
+  panel->Perform(SM_ALPHACMD, SkinCommandParam(SK_POSITIONCHANGED, 1), 0);
+  RECT dirty{};
+  EXPECT_TRUE(GetUpdateRect(panel->Handle(), &dirty, FALSE));
+  EXPECT_EQ(memoLog.Count(SK_POSITIONCHANGED), 0);
+}
+
+TEST_F(SkinnedFormTest, ASectionOrManagerChangeTellsTheControlItself) {
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 300, 200});
+  auto* memo = Add<TsMemo>(panel, {10, 40, 200, 80});
+  Activate();
+  CommandLog memoLog(*memo);
+  memo->SkinData().SetSkinSection("panel");
+  EXPECT_EQ(memo->SkinData().SkinSection(), "PANEL");
+  EXPECT_EQ(memoLog.Count(SK_REFRESH), 1);
+  memo->SkinData().SetSkinSection("PANEL");  // the same again: nothing is sent
+  EXPECT_EQ(memoLog.Count(SK_REFRESH), 1);
+  memo->SkinData().SetSkinSection("NO SUCH SECTION");
+  EXPECT_EQ(memoLog.Count(SK_SKINREMOVED), 1);
+  memo->SkinData().SetSkinSection("");
+  EXPECT_EQ(memo->SkinData().SkinSection(), "UNKNOWN");
+
+  // Naming the default manager leaves the property unset.
+  memo->SkinData().SetSkinManager(manager_);
+  EXPECT_EQ(memo->SkinData().SkinManager(), nullptr);
+  EXPECT_EQ(memo->SkinData().EffectiveManager(), manager_);
+}
+
+TEST_F(SkinnedFormTest, OnlyControlsOutsideTheContainerKindsBecomeHotUnderTheMouse) {
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 300, 200});
+  auto* button = Add<TsSpeedButton>(panel, {10, 10, 80, 22});
+  Activate();
+  form_->Show();
+  PumpMessages();
+  test::MoveMouseTo(*panel, 200, 150);
+  EXPECT_FALSE(panel->SkinData().MouseInside);
+  EXPECT_FALSE(panel->SkinData().IsHotState());
+  test::MoveMouseTo(*button, 5, 5);
+  EXPECT_TRUE(button->SkinData().MouseInside);
+  EXPECT_TRUE(button->SkinData().IsHotState());
+  test::MoveMouseTo(*panel, 200, 150);
+  EXPECT_FALSE(button->SkinData().IsHotState());
+  button->SetEnabled(false);
+  test::MoveMouseTo(*button, 5, 5);
+  EXPECT_FALSE(button->SkinData().IsHotState());
+}
+
+TEST(DefaultSections, FollowTheControlKind) {
+  EXPECT_STREQ(DefaultSectionOfCode(7), "EDIT");
+  EXPECT_STREQ(DefaultSectionOfCode(51), "PANEL");
+  EXPECT_STREQ(DefaultSectionOfCode(92), "SPEEDBUTTON");
+  EXPECT_STREQ(DefaultSectionOfCode(151), "STATUSBAR");
+  EXPECT_STREQ(DefaultSectionOfCode(165), "TRACKBAR");
+  EXPECT_STREQ(DefaultSectionOfCode(142), "");
+  // Without a default, the class name of the owner is used, upper-cased.
+  struct TsScrollBarLike : TComponent {
+    using TComponent::TComponent;
+    const char* ClassName() const override { return "TsScrollBar"; }
+  } owner(nullptr);
+  TsCommonData data(&owner, true);
+  data.ControlClassCode = 142;
+  data.AssignDefaultSection();
+  EXPECT_EQ(data.SkinSection(), "TSSCROLLBAR");
+  EXPECT_TRUE(IsNoHotStateCode(51));
+  EXPECT_TRUE(IsNoHotStateCode(161));
+  EXPECT_FALSE(IsNoHotStateCode(92));
+  EXPECT_FALSE(IsNoHotStateCode(300));
+}
+
+}  // namespace
+}  // namespace au
