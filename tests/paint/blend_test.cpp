@@ -4,6 +4,7 @@
 
 #include "paint/pixels/bitmap_blend.h"
 #include "paint/pixels/blend_with_key.h"
+#include "paint/pixels/tac_fast24.h"
 #include "paint/pixels/tac_fast_sum24.h"
 
 namespace au {
@@ -26,6 +27,19 @@ Bitmap24 Numbered(int width, int height) {
     for (int x = 0; x < width; ++x)
       b.SetPixel(x, y, MakeColor(10 + 20 * x, 15 + 30 * y, 200 - x - y));
   return b;
+}
+
+TEST(Fast24, ReadsPixelsOfPicturesOfAtLeastTwoByTwo) {
+  const Bitmap24 picture = Numbered(3, 2);
+  ASSERT_TRUE(Fast24.Attach(picture));
+  EXPECT_EQ(Fast24.Width, 3);
+  EXPECT_EQ(Fast24.Height, 2);
+  EXPECT_EQ(Fast24.Pixel(2, 1), picture.Pixel(2, 1));
+  EXPECT_EQ(Fast24.Pixel(0, 0), picture.Pixel(0, 0));
+
+  const Bitmap24 line(5, 1);
+  EXPECT_FALSE(Fast24.Attach(line));
+  EXPECT_EQ(Fast24.Width, 0);
 }
 
 TEST(ByteBlend, AlphaIsTheShareThatTheDestinationKeeps) {
