@@ -56,9 +56,6 @@ class ArtBoard {
   void PutKeyed(const MaskPlace& place, int state, const Layer& layer, TColor matte);
   void PutKeyedAt(int x, int y, const Layer& layer, TColor matte);
 
-  // Plain pixels, for shapes that are drawn pixel by pixel.
-  void SetPixel(int x, int y, TColor c) { picture_.SetPixel(x, y, c); }
-
  private:
   Bitmap24 picture_;
 };
