@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <memory>
 
 #include "app/core/ansi_codec.h"
@@ -89,6 +91,28 @@ TEST(MainForm, LoadsTheFileOfTheFirstArgumentAndOffersToOverwriteIt) {
   EXPECT_TRUE(form->sSpeedButton3->Visible());
   EXPECT_EQ(form->sStatusBar1->SimpleText(),
             std::string(kCreditLine) + "  ::  Файл: " + Narrow(path));
+}
+
+// What the status bar's window itself shows, read through the wide API.
+std::wstring StatusBarText(TsStatusBar& bar) {
+  wchar_t text[1024] = {};
+  SendMessageW(bar.Handle(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+TEST(MainForm, AnyFileNameLoadsSavesAndShowsInTheStatusBar) {
+  TempFolder folder;
+  // Greek, Cyrillic and Japanese: no ANSI code page holds them all.
+  const std::wstring path = folder.File(L"\u03b1\u03b2 \u0436 \u65e5\u672c.txt");
+  WriteBytes(path, "abc");
+  FormPtr form = MakeFormWithFile(path);
+  EXPECT_EQ(form->sMemo1->Text(), "abc");
+  EXPECT_EQ(StatusBarText(*form->sStatusBar1),
+            Widen(kCreditLine) + L"  ::  \u0424\u0430\u0439\u043b: " + path);
+  ClickAt(*form->sSpeedButton1, 10, 10);  // "abc" is the same in UTF-8
+  form->sMemo2->SetText("saved");
+  ClickAt(*form->sSpeedButton3, 20, 10);
+  EXPECT_EQ(ReadBytes(path), "saved");
 }
 
 TEST(MainForm, AFileThatCannotBeLoadedIsReportedAndTheWindowStillOpens) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "controls/ts_memo.h"
@@ -205,6 +206,61 @@ TEST_F(SkinnedFormTest, OnlyControlsOutsideTheContainerKindsBecomeHotUnderTheMou
   button->SetEnabled(false);
   test::MoveMouseTo(*button, 5, 5);
   EXPECT_FALSE(button->SkinData().IsHotState());
+}
+
+TEST_F(SkinnedFormTest, AContainerTellsOnlyItsWindowedChildrenThatItHasPainted) {
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 300, 200});
+  auto* button = Add<TsSpeedButton>(panel, {10, 10, 80, 22});
+  auto* memo = Add<TsMemo>(panel, {10, 40, 200, 80});
+  CommandLog buttonLog(*button);
+  CommandLog memoLog(*memo);
+  NotifyParentPainted(panel);
+  EXPECT_EQ(memoLog.Count(SK_PARENTPAINTED), 1);
+  EXPECT_EQ(buttonLog.Count(SK_PARENTPAINTED), 0);
+}
+
+TEST_F(SkinnedFormTest, UrgentPaintIsClearedThroughTheWholeTree) {
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 300, 200});
+  auto* button = Add<TsSpeedButton>(panel, {10, 10, 80, 22});
+  auto* memo = Add<TsMemo>(panel, {10, 40, 200, 80});
+  Activate();
+  for (TsCommonData* data : {&panel->SkinData(), &button->SkinData(), &memo->SkinData()}) {
+    data->UrgentPaint = true;
+  }
+  ClearUrgentPaint(form_.get());
+  EXPECT_FALSE(panel->SkinData().UrgentPaint);
+  EXPECT_FALSE(button->SkinData().UrgentPaint);
+  EXPECT_FALSE(memo->SkinData().UrgentPaint);
+}
+
+TEST_F(SkinnedFormTest, AReceiverThatFailsEndsTheWalkWithoutReachingTheProgram) {
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 300, 200});
+  auto* first = Add<TsMemo>(panel, {10, 10, 200, 50});
+  auto* second = Add<TsMemo>(panel, {10, 70, 200, 50});
+  Activate();
+  const TWndMethod original = first->WindowProc;
+  first->WindowProc = [&](TMessage& m) {
+    if (m.Msg == SM_ALPHACMD && SkinCommandOf(m) == SK_SETBGCHANGED) throw std::runtime_error("x");
+    original(m);
+  };
+  second->SkinData().BackgroundChanged = false;
+  TMessage m = SkinCommandMessage(SK_SETBGCHANGED);
+  EXPECT_NO_THROW(BroadcastToChildren(panel, m));
+  EXPECT_FALSE(second->SkinData().BackgroundChanged);  // the walk ended at the first memo
+  first->WindowProc = original;
+}
+
+TEST_F(SkinnedFormTest, QueriesAndSendsReachOnlyThoseThatCanTakeThem) {
+  auto* plain = Add<TPanel>(form_.get(), {0, 0, 300, 200});
+  auto* memo = Add<TsMemo>(plain, {10, 10, 200, 50});
+  EXPECT_FALSE(QuerySkinCommand(plain, SK_ISSKINNED));
+  EXPECT_TRUE(QuerySkinCommand(memo, SK_ISSKINNED));
+  // A windowed control without a window yet is not sent anything.
+  TsMemo detached(nullptr);
+  CommandLog log(detached);
+  SkinCommandToControl(&detached, SK_SETBGCHANGED);
+  EXPECT_EQ(log.Count(SK_SETBGCHANGED), 0);
+  SkinCommandToControl(memo, SK_SETBGCHANGED);
 }
 
 TEST(DefaultSections, FollowTheControlKind) {
