@@ -1,22 +1,9 @@
 #include "controls/ts_memo.h"
 
-#include "paint/skin_messages.h"
-
 namespace au {
 
-TsMemo::TsMemo(TComponent* owner) : TMemo(owner) {
-  skinData_.ControlClassCode = 7;
-  if (skinData_.SkinSection().empty()) skinData_.SetSkinSection("EDIT");
-  skinData_.FinishLoading();
-}
-
-void TsMemo::Loaded() {
-  TMemo::Loaded();
-  skinData_.FinishLoading();
-}
-
 void TsMemo::HandleSkinCommand(TMessage& m) {
-  const bool ours = SkinManagerOf(m) == skinData_.EffectiveManager();
+  const bool ours = CarriesOwnManager(m);
   switch (SkinCommandOf(m)) {
     case SK_SKINCHANGED:
     case SK_SKINREMOVED:
@@ -26,14 +13,13 @@ void TsMemo::HandleSkinCommand(TMessage& m) {
       Invalidate();
       return;
     case SK_ISSKINNED:
-      m.LParam = 1;
-      m.Result = 1;
+      AnswerYes(m);
       return;
     case SK_PARENTPAINTED:
       skinData_.Updating = false;
       return;
     default:
-      if (!skinData_.OwnerReady() || !skinData_.IsSkinned()) break;
+      if (!ReadyAndSkinned()) break;
       skinData_.HandleSkinCommand(m);
       return;
   }
@@ -45,7 +31,7 @@ void TsMemo::WndProc(TMessage& m) {
     HandleSkinCommand(m);
     return;
   }
-  if (skinData_.OwnerReady() && skinData_.IsSkinned() && skinData_.HandleControlMessage(m)) return;
+  if (ReadyAndSkinned() && skinData_.HandleControlMessage(m)) return;
   TMemo::WndProc(m);
 }
 

@@ -2,25 +2,21 @@
 // its colours from its section.
 #pragma once
 
-#include "paint/common_data.h"
+#include "controls/skinned_control.h"
 #include "ui/memo.h"
 
 namespace au {
 
-class TsMemo : public TMemo {
+class TsMemo : public TsSkinnedControl<TMemo, 7> {
  public:
-  explicit TsMemo(TComponent* owner);
+  using TsSkinnedControl::TsSkinnedControl;
 
-  TsCommonData& SkinData() { return skinData_; }
   const char* ClassName() const override { return "TsMemo"; }
 
-  void Loaded() override;
   void WndProc(TMessage& message) override;
 
  private:
   void HandleSkinCommand(TMessage& message);
-
-  TsCommonData skinData_{this, true};
 };
 
 }  // namespace au

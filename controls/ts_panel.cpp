@@ -1,21 +1,9 @@
 #include "controls/ts_panel.h"
 
-#include "paint/skin_messages.h"
-
 namespace au {
 
-TsPanel::TsPanel(TComponent* owner) : TPanel(owner) {
-  skinData_.ControlClassCode = 51;
-  skinData_.FinishLoading();
-}
-
-void TsPanel::Loaded() {
-  TPanel::Loaded();
-  skinData_.FinishLoading();
-}
-
 void TsPanel::HandleSkinCommand(TMessage& m) {
-  const bool ours = SkinManagerOf(m) == skinData_.EffectiveManager();
+  const bool ours = CarriesOwnManager(m);
   switch (SkinCommandOf(m)) {
     case SK_SKINCHANGED:
       // The children re-resolve first; the panel's own section comes after.
@@ -35,13 +23,12 @@ void TsPanel::HandleSkinCommand(TMessage& m) {
       if (ours) Invalidate();
       return;
     case SK_ISSKINNED:
-      m.LParam = 1;
-      m.Result = 1;
+      AnswerYes(m);
       return;
     default:
       break;
   }
-  if (!skinData_.OwnerReady() || !skinData_.IsSkinned()) {
+  if (!ReadyAndSkinned()) {
     TPanel::WndProc(m);
     return;
   }
@@ -58,7 +45,7 @@ void TsPanel::WndProc(TMessage& m) {
     HandleSkinCommand(m);
     return;
   }
-  if (!skinData_.OwnerReady() || !skinData_.IsSkinned()) {
+  if (!ReadyAndSkinned()) {
     TPanel::WndProc(m);
     return;
   }

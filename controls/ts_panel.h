@@ -3,25 +3,21 @@
 // its children's questions about its background.
 #pragma once
 
-#include "paint/common_data.h"
+#include "controls/skinned_control.h"
 #include "ui/panel.h"
 
 namespace au {
 
-class TsPanel : public TPanel {
+class TsPanel : public TsSkinnedControl<TPanel, 51> {
  public:
-  explicit TsPanel(TComponent* owner);
+  using TsSkinnedControl::TsSkinnedControl;
 
-  TsCommonData& SkinData() { return skinData_; }
   const char* ClassName() const override { return "TsPanel"; }
 
-  void Loaded() override;
   void WndProc(TMessage& message) override;
 
  private:
   void HandleSkinCommand(TMessage& message);
-
-  TsCommonData skinData_{this, true};
 };
 
 }  // namespace au

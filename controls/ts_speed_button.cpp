@@ -1,17 +1,9 @@
 #include "controls/ts_speed_button.h"
 
-#include "paint/skin_messages.h"
-
 namespace au {
 
-TsSpeedButton::TsSpeedButton(TComponent* owner) : TSpeedButton(owner) {
-  skinData_.ControlClassCode = 92;
-  skinData_.FinishLoading();
-}
-
 void TsSpeedButton::Loaded() {
-  TSpeedButton::Loaded();
-  skinData_.FinishLoading();
+  TsSkinnedControl::Loaded();
   UpdateOpacity();
 }
 
@@ -21,7 +13,7 @@ void TsSpeedButton::UpdateOpacity() {
 }
 
 void TsSpeedButton::HandleSkinCommand(TMessage& m) {
-  const bool ours = SkinManagerOf(m) == skinData_.EffectiveManager();
+  const bool ours = CarriesOwnManager(m);
   switch (SkinCommandOf(m)) {
     case SK_SKINCHANGED:
       if (!ours) break;
@@ -42,11 +34,10 @@ void TsSpeedButton::HandleSkinCommand(TMessage& m) {
     case SK_PARENTPAINTED:
       return;
     case SK_ISSKINNED:
-      m.LParam = 1;
-      m.Result = 1;
+      AnswerYes(m);
       return;
     default:
-      if (!skinData_.OwnerReady() || !skinData_.IsSkinned()) break;
+      if (!ReadyAndSkinned()) break;
       if (SkinCommandOf(m) == SK_SECTIONREPAINT) {
         Invalidate();
       } else {
@@ -62,7 +53,7 @@ void TsSpeedButton::WndProc(TMessage& m) {
     HandleSkinCommand(m);
     return;
   }
-  if (!skinData_.OwnerReady() || !skinData_.IsSkinned()) {
+  if (!ReadyAndSkinned()) {
     TSpeedButton::WndProc(m);
     return;
   }

@@ -3,16 +3,15 @@
 // window) and tracks whether the mouse is over it.
 #pragma once
 
-#include "paint/common_data.h"
+#include "controls/skinned_control.h"
 #include "ui/speed_button.h"
 
 namespace au {
 
-class TsSpeedButton : public TSpeedButton {
+class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92> {
  public:
-  explicit TsSpeedButton(TComponent* owner);
+  using TsSkinnedControl::TsSkinnedControl;
 
-  TsCommonData& SkinData() { return skinData_; }
   const char* ClassName() const override { return "TsSpeedButton"; }
 
   void Loaded() override;
@@ -22,8 +21,6 @@ class TsSpeedButton : public TSpeedButton {
   void HandleSkinCommand(TMessage& message);
   // Marks the button opaque while it is skinned: it then paints every pixel.
   void UpdateOpacity();
-
-  TsCommonData skinData_{this, true};
 };
 
 }  // namespace au

@@ -2,20 +2,9 @@
 
 #include <commctrl.h>
 
-#include "paint/skin_messages.h"
 #include "skin/general_data.h"
 
 namespace au {
-
-TsStatusBar::TsStatusBar(TComponent* owner) : TStatusBar(owner) {
-  skinData_.ControlClassCode = 151;
-  skinData_.FinishLoading();
-}
-
-void TsStatusBar::Loaded() {
-  TStatusBar::Loaded();
-  skinData_.FinishLoading();
-}
 
 void TsStatusBar::RepaintWithFrame() {
   if (HandleAllocated()) {
@@ -24,7 +13,7 @@ void TsStatusBar::RepaintWithFrame() {
 }
 
 void TsStatusBar::HandleSkinCommand(TMessage& m) {
-  const bool ours = SkinManagerOf(m) == skinData_.EffectiveManager();
+  const bool ours = CarriesOwnManager(m);
   switch (SkinCommandOf(m)) {
     case SK_SKINCHANGED:
     case SK_REFRESH:
@@ -47,11 +36,10 @@ void TsStatusBar::HandleSkinCommand(TMessage& m) {
       }
       return;
     case SK_ISSKINNED:
-      m.LParam = 1;
-      m.Result = 1;
+      AnswerYes(m);
       return;
     default:
-      if (skinData_.OwnerReady() && skinData_.IsSkinned()) {
+      if (ReadyAndSkinned()) {
         skinData_.HandleSkinCommand(m);
         return;
       }
@@ -65,7 +53,7 @@ void TsStatusBar::WndProc(TMessage& m) {
     HandleSkinCommand(m);
     return;
   }
-  if (!skinData_.OwnerReady() || !skinData_.IsSkinned()) {
+  if (!ReadyAndSkinned()) {
     TStatusBar::WndProc(m);
     return;
   }

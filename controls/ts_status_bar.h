@@ -2,26 +2,22 @@
 // state; it passes skin broadcasts on to its children.
 #pragma once
 
-#include "paint/common_data.h"
+#include "controls/skinned_control.h"
 #include "ui/status_bar.h"
 
 namespace au {
 
-class TsStatusBar : public TStatusBar {
+class TsStatusBar : public TsSkinnedControl<TStatusBar, 151> {
  public:
-  explicit TsStatusBar(TComponent* owner);
+  using TsSkinnedControl::TsSkinnedControl;
 
-  TsCommonData& SkinData() { return skinData_; }
   const char* ClassName() const override { return "TsStatusBar"; }
 
-  void Loaded() override;
   void WndProc(TMessage& message) override;
 
  private:
   void HandleSkinCommand(TMessage& message);
   void RepaintWithFrame();
-
-  TsCommonData skinData_{this, true};
 };
 
 }  // namespace au

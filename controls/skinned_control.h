@@ -1,0 +1,43 @@
+// What every skinned control of this system adds to its plain base: a skin
+// state created with it and finished after loading, and the first steps that
+// each of their window procedures shares.
+#pragma once
+
+#include "paint/common_data.h"
+#include "paint/skin_messages.h"
+
+namespace au {
+
+template <typename Base, unsigned ClassCode>
+class TsSkinnedControl : public Base {
+ public:
+  explicit TsSkinnedControl(TComponent* owner) : Base(owner) {
+    skinData_.ControlClassCode = ClassCode;
+    skinData_.FinishLoading();
+  }
+
+  TsCommonData& SkinData() { return skinData_; }
+
+  void Loaded() override {
+    Base::Loaded();
+    skinData_.FinishLoading();
+  }
+
+ protected:
+  // Codes 1 to 3 concern a control only when they carry its own manager.
+  bool CarriesOwnManager(const TMessage& m) const {
+    return SkinManagerOf(m) == skinData_.EffectiveManager();
+  }
+  // Made, placed and bound to a section of the loaded skin.
+  bool ReadyAndSkinned() const { return skinData_.OwnerReady() && skinData_.IsSkinned(); }
+
+  TsCommonData skinData_{this, true};
+};
+
+// The answer "yes" to a query, given in the record itself.
+inline void AnswerYes(TMessage& m) {
+  m.LParam = 1;
+  m.Result = 1;
+}
+
+}  // namespace au
