@@ -14,17 +14,21 @@ extern bool SkinChangeInProgress;
 // Set while the new-skin command is broadcast: scroll bars do not paint.
 extern bool SkinBroadcastInProgress;
 
-// Sets a flag for the lifetime of the scope and clears it afterwards, also
-// when the scope is left by an error.
+// Sets a flag for the lifetime of the scope and gives it back its previous
+// value afterwards, also when the scope is left by an error. Restoring rather
+// than clearing matters when scopes nest: a skin change keeps
+// SkinChangeInProgress set through the load that sets it as well, until every
+// window has been told.
 class FlagScope {
  public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
+  explicit FlagScope(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = previous_; }
   FlagScope(const FlagScope&) = delete;
   FlagScope& operator=(const FlagScope&) = delete;
 
  private:
   bool& flag_;
+  bool previous_;
 };
 
 }  // namespace au
