@@ -85,7 +85,7 @@ void TsSkinManager::ChangeSkin() {
     FlagScope changing(SkinChangeInProgress);
     records_.SkinData.SkinActive = false;
     LoadSkinData();
-    ApplySkinToWindows();
+    if (active_) ApplySkinToWindows();
   }
   if (OnAfterChange) OnAfterChange(this);
 }
@@ -103,8 +103,17 @@ void TsSkinManager::LoadSkinData() {
   settings.Saturation = saturation_;
   settings.Manager = this;
   if (au::LoadSkinData(records_, skinName_, settings) == SkinLoadResult::NoSkinAvailable) {
+    // With nothing to show the manager stops skinning as if Active had been
+    // set false: no window may keep a skin that the manager no longer claims,
+    // and an inactive manager has no records that a control could still find.
     active_ = false;
+    StopSkinning();
   }
+}
+
+void TsSkinManager::StopSkinning() {
+  if (!IsReading()) RemoveSkinFromWindows();
+  RecomputeCommonIndexes();
 }
 
 void TsSkinManager::SetActive(bool value) {
@@ -114,8 +123,7 @@ void TsSkinManager::SetActive(bool value) {
     SetSkinName(skinName_);
     return;
   }
-  if (!IsReading()) RemoveSkinFromWindows();
-  RecomputeCommonIndexes();
+  StopSkinning();
 }
 
 void TsSkinManager::SetSkinDirectory(const std::string& directory) {
@@ -153,7 +161,7 @@ void TsSkinManager::Recolour() {
     LoadSkinData();
   }
   // The skin's structure is unchanged: no new-skin command, no new indexes.
-  if (!IsReading()) RepaintAllWindows();
+  if (active_ && !IsReading()) RepaintAllWindows();
 }
 
 void TsSkinManager::SetInternalSkins(const TsStoredSkins& skins) {

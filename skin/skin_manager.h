@@ -75,6 +75,8 @@ class TsSkinManager : public TComponent {
   std::function<void(TComponent* sender)> OnAfterChange;
 
   // Reloads the records from the current settings (nothing while inactive).
+  // When there is no skin at all to load, the manager becomes inactive and
+  // removes the skin from the windows.
   void LoadSkinData();
   void ApplySkinToWindows();
   void RemoveSkinFromWindows();
@@ -117,6 +119,9 @@ class TsSkinManager : public TComponent {
   void ChangeSkin();
   // Hue or saturation: the same skin, recoloured.
   void Recolour();
+  // Windows give the skin up (unless the stored settings are still being
+  // read) and the indexes forget it.
+  void StopSkinning();
 
   SkinBroadcaster& broadcaster_;
   SkinRecords records_;
