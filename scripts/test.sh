@@ -57,7 +57,7 @@ run_fuzzers() {
     n=$((n + 1))
     if "$f" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 "$corpus" "$repo/fuzz/seeds/${name%_fuzzer}" \
         >"$logs/$name.log" 2>&1; then
-      echo "  $name: $(grep -Eo '#[0-9]+ *DONE.*' "$logs/$name.log" | head -n 1)"
+      echo "  $name: $(grep -E '^Done [0-9]+ runs' "$logs/$name.log" | tail -n 1)"
     else
       bad=$((bad + 1))
       tail -n 40 "$logs/$name.log"

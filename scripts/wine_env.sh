@@ -7,18 +7,21 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 # Creates the prefix once. The window manager must neither decorate nor manage
-# our windows, or the frame that the program paints itself would be hidden.
+# our windows, or the frame that the program paints itself would be hidden. A
+# program that crashes gets its backtrace written out and ends, instead of
+# waiting for someone to close Wine's crash dialog, so a test run never hangs.
 ensure_wine_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
-    [ -f "$WINEPREFIX/.ansiutf8-ready" ] && exit 0
-    echo "[wine] creating the Wine prefix $WINEPREFIX (about 20 s, once)" >&2
+    [ -f "$WINEPREFIX/.ansiutf8-ready-3" ] && exit 0
+    echo "[wine] preparing the Wine prefix $WINEPREFIX (about 20 s, once)" >&2
     wineboot -i >/dev/null 2>&1 || true
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.ansiutf8-ready"
+    touch "$WINEPREFIX/.ansiutf8-ready-3"
   ) 9>"$WINEPREFIX.lock"
 }
 
