@@ -1,5 +1,7 @@
 #include "ui/memo.h"
 
+#include <utility>
+
 #include "ui/memo_strings.h"
 
 namespace au {
@@ -38,6 +40,15 @@ void TMemo::CreateWindowHandle(const TCreateParams& params) {
   // The platform's default limit (about 30 000 characters) would refuse
   // ordinary files; lift it to the control's maximum.
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
+  if (!storedText_.empty()) {
+    const std::string text = std::exchange(storedText_, std::string());
+    SendMessageA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+}
+
+void TMemo::DestroyWnd() {
+  if (HandleAllocated()) storedText_ = Text();
+  TWinControl::DestroyWnd();
 }
 
 std::string TMemo::Text() {
@@ -53,21 +64,13 @@ void TMemo::SetText(const std::string& text) {
 void TMemo::SetScrollBars(TScrollStyle style) {
   if (style == scrollBars_) return;
   scrollBars_ = style;
-  RecreateKeepingText();
+  RecreateWnd();
 }
 
 void TMemo::SetWordWrap(bool wrap) {
   if (wrap == wordWrap_) return;
   wordWrap_ = wrap;
-  RecreateKeepingText();
-}
-
-void TMemo::RecreateKeepingText() {
-  if (!HandleAllocated()) return;
-  // The text lives only in the window; carry it over to the new one.
-  const std::string text = Text();
   RecreateWnd();
-  SendMessageA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void TMemo::SetReadOnly(bool readOnly) {

@@ -46,12 +46,14 @@ class TMemo : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWindowHandle(const TCreateParams& params) override;
+  // The text lives only in the window: it is kept here while the control has
+  // none (a new window for a style change, a new parent, a recreated form)
+  // and handed to the next window.
+  void DestroyWnd() override;
 
  private:
-  // Style changes need a new window.
-  void RecreateKeepingText();
-
   std::unique_ptr<TStrings> lines_;
+  std::string storedText_;
   TScrollStyle scrollBars_ = TScrollStyle::ssNone;
   bool wordWrap_ = true;
   bool readOnly_ = false;
