@@ -29,6 +29,8 @@ std::string NormalizeLineBreaks(std::string_view text) {
   return out;
 }
 
+// Every operation on line i refuses a negative i before it asks the control:
+// the edit control takes line -1 for the line that holds the caret.
 LRESULT TMemoStrings::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
   return SendMessageA(memo_.Handle(), msg, wParam, lParam);
 }
@@ -42,6 +44,7 @@ int TMemoStrings::Count() const {
 }
 
 std::string TMemoStrings::Get(int index) const {
+  if (index < 0) return std::string();
   constexpr int kCapacity = 4096;
   std::array<char, kCapacity> buffer{};
   // The first word of the buffer tells the control its capacity.
@@ -57,6 +60,7 @@ void TMemoStrings::ReplaceRange(int start, int end, const std::string& text) con
 }
 
 void TMemoStrings::Put(int index, std::string line) {
+  if (index < 0) return;
   const auto start = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index)));
   if (start < 0) return;
   const auto length = static_cast<int>(Send(EM_LINELENGTH, static_cast<WPARAM>(start)));
@@ -78,6 +82,7 @@ void TMemoStrings::Insert(int index, std::string line) {
 }
 
 void TMemoStrings::Delete(int index) {
+  if (index < 0) return;
   const auto start = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index)));
   if (start < 0) return;
   auto end = static_cast<int>(Send(EM_LINEINDEX, static_cast<WPARAM>(index + 1)));
