@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "ui/application.h"
 #include "ui/win_control.h"
 
@@ -27,6 +29,11 @@ void SetCaptureControl(TControl* control) {
   if (window != nullptr && window->HandleAllocated()) SetCapture(window->Handle());
 }
 
+void CancelCaptureControl() {
+  TControl* lost = std::exchange(gCaptureControl, nullptr);
+  if (lost != nullptr) lost->Perform(CM_CANCELMODE);
+}
+
 TControl::TControl(TComponent* owner) : TComponent(owner) {
   WindowProc = [this](TMessage& m) { WndProc(m); };
   font_.OnChange = [this] { FontChanged(); };
@@ -34,7 +41,8 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 
 TControl::~TControl() {
   MarkDestroying();
-  if (gCaptureControl == this) gCaptureControl = nullptr;
+  // A press on this control may still hold the window's capture.
+  if (gCaptureControl == this) SetCaptureControl(nullptr);
   if (Application() != nullptr) Application()->ControlDestroyed(this);
   if (parent_ != nullptr) parent_->RemoveControl(this);
 }
@@ -79,16 +87,20 @@ void TControl::HandleMouse(TMessage& m) {
   switch (m.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDOWN: {
+      // Only the left button captures: a right click in the middle of a left
+      // drag must not end the drag's capture.
+      const bool left = m.Msg != WM_RBUTTONDOWN;
       if (Application() != nullptr) Application()->CancelHint();
-      if (HasStyle(csCaptureMouse)) SetCaptureControl(this);
-      if (m.Msg != WM_RBUTTONDOWN && HasStyle(csClickEvents)) clicked_ = true;
-      MouseDown(m.Msg == WM_RBUTTONDOWN ? TMouseButton::mbRight : TMouseButton::mbLeft, x, y);
+      if (left && HasStyle(csCaptureMouse)) SetCaptureControl(this);
+      if (left && HasStyle(csClickEvents)) clicked_ = true;
+      MouseDown(left ? TMouseButton::mbLeft : TMouseButton::mbRight, x, y);
       break;
+    }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {
-      if (gCaptureControl == this) SetCaptureControl(nullptr);
       const bool left = m.Msg == WM_LBUTTONUP;
+      if (left && gCaptureControl == this) SetCaptureControl(nullptr);
       MouseUp(left ? TMouseButton::mbLeft : TMouseButton::mbRight, x, y);
       if (left && clicked_) {
         clicked_ = false;

@@ -160,5 +160,9 @@ class TControl : public TComponent {
 // included), and the one the mouse is over.
 TControl* CaptureControl();
 void SetCaptureControl(TControl* control);
+// The platform has already given the capture to another window: forgets the
+// control that held it, without touching the platform's capture, and tells
+// it that its press is cancelled.
+void CancelCaptureControl();
 
 }  // namespace au

@@ -126,8 +126,14 @@ void TSpeedButton::WndProc(TMessage& m) {
                        : TButtonState::bsDisabled;
     if (!Enabled()) dragging_ = false;
   }
+  // A press whose capture was taken away will not see its release.
+  const bool cancelled = m.Msg == CM_CANCELMODE && dragging_;
+  if (cancelled) {
+    dragging_ = false;
+    state_ = down_ ? TButtonState::bsExclusive : TButtonState::bsUp;
+  }
   TGraphicControl::WndProc(m);
-  if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_ENABLEDCHANGED) StateChanged();
+  if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_ENABLEDCHANGED || cancelled) StateChanged();
 }
 
 void TSpeedButton::Paint() {

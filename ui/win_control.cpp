@@ -234,9 +234,16 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_MOUSELEAVE: {
       trackingLeave_ = false;
       TControl* over = Application()->MouseControl();
-      if (over == this || (over != nullptr && over->Parent() == this &&
-                           dynamic_cast<TWinControl*>(over) == nullptr)) {
-        Application()->SetMouseControl(nullptr);
+      if (over == this || IsGraphicChild(over)) Application()->SetMouseControl(nullptr);
+      break;
+    }
+    case WM_CAPTURECHANGED: {
+      // Another window took the capture (a menu, a dialog, another drag):
+      // a press under way here will never see its release.
+      TControl* captured = CaptureControl();
+      if (reinterpret_cast<HWND>(m.LParam) != handle_ &&
+          (captured == this || IsGraphicChild(captured))) {
+        CancelCaptureControl();
       }
       break;
     }
@@ -301,12 +308,16 @@ void TWinControl::DefaultHandler(TMessage& m) {
   }
 }
 
+bool TWinControl::IsGraphicChild(const TControl* control) const {
+  return control != nullptr && control->Parent() == this &&
+         dynamic_cast<const TWinControl*>(control) == nullptr;
+}
+
 bool TWinControl::RouteMouseToChild(TMessage& m) {
   const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
   TControl* target = nullptr;
   TControl* captured = CaptureControl();
-  if (captured != nullptr && captured->Parent() == this &&
-      dynamic_cast<TWinControl*>(captured) == nullptr) {
+  if (IsGraphicChild(captured)) {
     target = captured;
   } else if (captured == nullptr) {
     target = ControlAtPos(p);

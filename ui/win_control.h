@@ -106,6 +106,7 @@ class TWinControl : public TControl {
   void RemoveControl(TControl* control);
   void AttachHandle(HWND wnd, WNDPROC defaultProc);
   void DetachHandle();
+  bool IsGraphicChild(const TControl* control) const;
   bool RouteMouseToChild(TMessage& message);
   void TrackMouse(TMessage& message);
   bool SetCursorFromControl(TMessage& message);
