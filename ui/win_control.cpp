@@ -426,7 +426,10 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
 void TWinControl::SetBounds(int left, int top, int width, int height) {
   TControl::SetBounds(left, top, width, height);
   if (handle_ != nullptr) {
+    // The window's WM_SIZE realigns the children.
     SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    Realign();
   }
 }
 
