@@ -38,7 +38,11 @@ void TTimer::Restart() {
 }
 
 void TTimer::Fire() {
-  if (enabled_ && OnTimer) OnTimer(this);
+  if (!enabled_ || !OnTimer) return;
+  // The handler may destroy this timer, and OnTimer with it; a copy keeps
+  // what the running handler holds alive until it returns.
+  const auto handler = OnTimer;
+  handler(this);
 }
 
 }  // namespace au
