@@ -129,7 +129,10 @@ void TApplication::Run() {
   MSG msg;
   while (!terminated_) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0 || got == -1) break;
+    if (got == 0 || got == -1) {
+      terminated_ = true;
+      break;
+    }
     HWND dialog = mainForm_ != nullptr ? mainForm_->Handle() : nullptr;
     if (dialog != nullptr && IsDialogMessageW(dialog, &msg)) continue;
     TranslateMessage(&msg);
@@ -150,7 +153,8 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::Terminate() {
-  terminated_ = true;
+  // Terminated once the quit message comes out of the queue, so that none is
+  // left behind for a later modal loop (a message box) to end itself on.
   PostQuitMessage(0);
 }
 

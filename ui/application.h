@@ -38,11 +38,13 @@ class TApplication : public TComponent {
   }
   TForm* MainForm() const { return mainForm_; }
 
-  // Shows the main form and dispatches messages until Terminate.
+  // Shows the main form and dispatches messages until the quit message that
+  // Terminate posts.
   void Run();
   // Dispatches the messages that are waiting, then returns.
   void ProcessMessages();
   void Terminate();
+  // True once the quit message has been taken from the queue.
   bool Terminated() const { return terminated_; }
 
   // UTF-8; the caption of message boxes.
