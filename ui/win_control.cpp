@@ -184,7 +184,9 @@ void TWinControl::InsertControl(TControl* control) {
 void TWinControl::RemoveControl(TControl* control) {
   auto it = std::find(controls_.begin(), controls_.end(), control);
   if (it == controls_.end()) return;
-  if (dynamic_cast<TWinControl*>(control) == nullptr) --graphicCount_;
+  // Where it stands tells what it is: a control removed from its own
+  // destructor no longer answers a dynamic_cast as a windowed control.
+  if (it - controls_.begin() < graphicCount_) --graphicCount_;
   controls_.erase(it);
   control->parent_ = nullptr;
   if (auto* w = dynamic_cast<TWinControl*>(control); w != nullptr && w->HandleAllocated()) {

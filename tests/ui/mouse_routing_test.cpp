@@ -9,6 +9,7 @@
 #include "tests/support/gui_driver.h"
 #include "tests/ui/shown_form.h"
 #include "ui/graphic_control.h"
+#include "ui/memo.h"
 #include "ui/panel.h"
 
 namespace au {
@@ -129,6 +130,26 @@ TEST_F(MouseRoutingTest, TheTopmostVisibleChildWinsWhereChildrenOverlap) {
     if (e.rfind("down", 0) == 0) presses.push_back(e);
   }
   EXPECT_EQ(presses, (Journal{"down top 30,10", "down a 50,20"}));
+}
+
+TEST_F(MouseRoutingTest, GraphicChildrenStayReachableWhenAWindowedSiblingGoes) {
+  auto* memo = Add<TMemo>(panel_, 200, 150, 100, 60);
+  ASSERT_NE(memo->Handle(), nullptr);
+  delete memo;
+  SendMouse(*b_, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+  SendMouse(*b_, WM_LBUTTONUP, 5, 5);
+  SendMouse(*a_, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+  SendMouse(*a_, WM_LBUTTONUP, 5, 5);
+  Journal presses;
+  for (const std::string& e : journal_) {
+    if (e.rfind("down", 0) == 0) presses.push_back(e);
+  }
+  EXPECT_EQ(presses, (Journal{"down b 5,5", "down a 5,5"}));
+  // A graphic child added afterwards takes its place among them.
+  TGraphicControl* c = AddChild("c", 200, 150);
+  EXPECT_EQ(panel_->ControlCount(), 3);
+  EXPECT_EQ(panel_->ControlAtPos({210, 160}), c);
+  EXPECT_EQ(panel_->ControlAtPos({55, 55}), a_);
 }
 
 TEST_F(MouseRoutingTest, EnterAndLeaveComeOnceEachAsTheMouseCrossesChildren) {
