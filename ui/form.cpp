@@ -57,6 +57,9 @@ void TForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.ClassName = kFormClassName;
   params.Style = FrameStyle() | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  // A form whose window is made again while it is shown (a new border
+  // style) stays on screen.
+  if (Visible()) params.Style |= WS_VISIBLE;
   params.ExStyle = FrameExStyle() | WS_EX_CONTROLPARENT;
   params.WndParent = nullptr;
 }

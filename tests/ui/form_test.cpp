@@ -56,6 +56,25 @@ TEST(FormGeometry, TheBorderStyleMayChangeAfterTheClientSize) {
   EXPECT_EQ(client.bottom, 240);
 }
 
+TEST(FormGeometry, AShownFormStaysShownAndInPlaceWhenItsBorderStyleChanges) {
+  std::unique_ptr<TForm> form(Application()->CreateForm<TForm>());
+  form->SetBorderStyle(TFormBorderStyle::bsDialog);
+  form->SetClientSize(320, 240);
+  form->SetBounds(100, 80, form->Width(), form->Height());
+  form->Show();
+  PumpMessages();
+  HWND before = form->Handle();
+  form->SetBorderStyle(TFormBorderStyle::bsSingle);
+  EXPECT_NE(form->Handle(), before);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  RECT r;
+  GetWindowRect(form->Handle(), &r);
+  EXPECT_EQ(r.left, 100);
+  EXPECT_EQ(r.top, 80);
+  EXPECT_EQ(form->ClientWidth(), 320);
+  EXPECT_EQ(form->ClientHeight(), 240);
+}
+
 TEST(FormGeometry, IsCentredOnTheDesktopWhenShown) {
   std::unique_ptr<TForm> form(Application()->CreateForm<TForm>());
   form->SetBorderStyle(TFormBorderStyle::bsDialog);
