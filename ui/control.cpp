@@ -93,8 +93,12 @@ void TControl::HandleMouse(TMessage& m) {
       const bool left = m.Msg != WM_RBUTTONDOWN;
       if (Application() != nullptr) Application()->CancelHint();
       if (left && HasStyle(csCaptureMouse)) SetCaptureControl(this);
-      if (left && HasStyle(csClickEvents)) clicked_ = true;
+      // A control that takes double clicks as such reports the second press
+      // as a double click; to any other it is one more click.
+      const bool doubleClick = m.Msg == WM_LBUTTONDBLCLK && HasStyle(csDoubleClicks);
+      if (left && !doubleClick && HasStyle(csClickEvents)) clicked_ = true;
       MouseDown(left ? TMouseButton::mbLeft : TMouseButton::mbRight, x, y);
+      if (doubleClick) DblClick();
       break;
     }
     case WM_LBUTTONUP:
@@ -129,6 +133,10 @@ void TControl::MouseUp(TMouseButton button, int x, int y) {
 
 void TControl::Click() {
   if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick) OnDblClick(this);
 }
 
 void TControl::SetParent(TWinControl* parent) {

@@ -28,7 +28,7 @@ enum TControlStyle : unsigned {
   csOpaque = 2,           // paints every pixel: the parent need not paint behind it
   csClickEvents = 4,      // a press and release inside raises OnClick
   csCaptureMouse = 8,     // captures the mouse while a button is held
-  csDoubleClicks = 16,    // receives double clicks as such
+  csDoubleClicks = 16,    // the second press of a double click raises OnDblClick, not OnClick
 };
 
 enum class TCursor { crDefault, crArrow, crHandPoint, crIBeam };
@@ -112,8 +112,10 @@ class TControl : public TComponent {
   virtual void Invalidate();
   virtual void Repaint();
   virtual void Click();
+  virtual void DblClick();
 
   TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
   std::function<void(TComponent*, TMouseButton, int x, int y)> OnMouseDown;

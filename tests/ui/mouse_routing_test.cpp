@@ -152,6 +152,31 @@ TEST_F(MouseRoutingTest, GraphicChildrenStayReachableWhenAWindowedSiblingGoes) {
   EXPECT_EQ(panel_->ControlAtPos({55, 55}), a_);
 }
 
+// A double click as the platform reports it: press, release, then the second
+// press comes as a double click.
+void DoubleClickAt(TControl& control, int x, int y) {
+  MoveMouseTo(control, x, y);
+  SendMouse(control, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
+  SendMouse(control, WM_LBUTTONUP, x, y);
+  SendMouse(control, WM_LBUTTONDBLCLK, x, y, MK_LBUTTON);
+  SendMouse(control, WM_LBUTTONUP, x, y);
+}
+
+TEST_F(MouseRoutingTest, ADoubleClickIsOneClickAndOneDoubleClick) {
+  int clicks = 0;
+  int doubleClicks = 0;
+  panel_->OnClick = [&](TComponent*) { ++clicks; };
+  panel_->OnDblClick = [&](TComponent*) { ++doubleClicks; };
+  DoubleClickAt(*panel_, 300, 200);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(doubleClicks, 1);
+  // Without double clicks of its own, the second press is a click again.
+  panel_->SetControlStyle(panel_->ControlStyle() & ~csDoubleClicks);
+  DoubleClickAt(*panel_, 300, 200);
+  EXPECT_EQ(clicks, 3);
+  EXPECT_EQ(doubleClicks, 1);
+}
+
 TEST_F(MouseRoutingTest, EnterAndLeaveComeOnceEachAsTheMouseCrossesChildren) {
   MoveMouseTo(*panel_, 20, 20);
   MoveMouseTo(*panel_, 60, 60);

@@ -92,6 +92,17 @@ TEST_F(SpeedButtonTest, DoesNotClickOnAReleaseOutside) {
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(SpeedButtonTest, BothPressesOfADoubleClickAreClicks) {
+  MoveMouseTo(*button_, 10, 10);
+  SendMouse(*button_, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
+  SendMouse(*button_, WM_LBUTTONUP, 10, 10);
+  SendMouse(*button_, WM_LBUTTONDBLCLK, 10, 10, MK_LBUTTON);
+  EXPECT_EQ(button_->State(), TButtonState::bsDown);
+  SendMouse(*button_, WM_LBUTTONUP, 10, 10);
+  EXPECT_EQ(clicks_, 2);
+  EXPECT_EQ(button_->State(), TButtonState::bsUp);
+}
+
 TEST_F(SpeedButtonTest, ADisabledButtonIgnoresPresses) {
   int parentPresses = 0;
   panel_->OnMouseDown = [&](TComponent*, TMouseButton, int, int) { ++parentPresses; };
