@@ -10,6 +10,7 @@
 
 #include "tests/ui/pixel_probe.h"
 #include "tests/ui/shown_form.h"
+#include "ui/graphic_control.h"
 #include "ui/memo.h"
 #include "ui/panel.h"
 #include "ui/stored_layout.h"
@@ -90,6 +91,45 @@ TEST_F(WinControlTest, AlignmentWaitsUntilAStoredLayoutIsLoaded) {
   EXPECT_EQ(bottom->BoundsRect(), (RECT{0, 181, 300, 200}));
   form->SetClientSize(300, 300);
   EXPECT_EQ(client->BoundsRect(), (RECT{0, 0, 300, 281}));
+}
+
+// A graphic control that floods far more than its own rectangle.
+class Flood : public TGraphicControl {
+ public:
+  using TGraphicControl::TGraphicControl;
+  TColor color = MakeColor(0, 200, 0);
+
+ protected:
+  void Paint() override {
+    Canvas().Brush().SetColor(color);
+    Canvas().FillRect(RECT{-1000, -1000, 1000, 1000});
+  }
+};
+
+TEST_F(WinControlTest, GraphicChildrenArePaintedInsideTheirOwnBoundsOnly) {
+  auto* panel = Add<TPanel>(form_.get(), 0, 0, 400, 300);
+  panel->SetBevelOuter(TBevelCut::bvNone);
+  panel->SetColor(clWhite);
+  auto* green = Add<Flood>(panel, 50, 40, 30, 20);
+  auto* hidden = Add<Flood>(panel, 200, 40, 30, 20);
+  hidden->color = MakeColor(200, 0, 0);
+  hidden->Hide();
+  ShowForm();
+  const Bitmap24 shot = test::CaptureClient(panel->Handle());
+  const auto isGreen = [](TColor c) { return c == MakeColor(0, 200, 0); };
+  const auto isRed = [](TColor c) { return c == MakeColor(200, 0, 0); };
+  const RECT all{0, 0, 400, 300};
+  EXPECT_EQ(test::BoundsOf(shot, all, isGreen), green->BoundsRect());
+  EXPECT_TRUE(test::IsEmpty(test::BoundsOf(shot, all, isRed)));
+  EXPECT_EQ(shot.Pixel(10, 10), clWhite);
+
+  // Shown, moved and repainted: the new place only.
+  hidden->Show();
+  green->SetBounds(100, 100, 10, 10);
+  test::PumpMessages(50);
+  const Bitmap24 after = test::CaptureClient(panel->Handle());
+  EXPECT_EQ(test::BoundsOf(after, all, isGreen), (RECT{100, 100, 110, 110}));
+  EXPECT_EQ(test::BoundsOf(after, all, isRed), hidden->BoundsRect());
 }
 
 TEST_F(WinControlTest, AChildTakenFromItsParentLosesItsWindowAndGetsANewOne) {
