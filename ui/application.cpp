@@ -86,9 +86,17 @@ LRESULT CALLBACK TApplication::HiddenWndProc(HWND wnd, UINT msg, WPARAM wParam, 
 
 LRESULT TApplication::HiddenWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage m{msg, wParam, lParam, 0};
-  // A copy: a hook may unhook itself while it runs.
-  const auto hooks = hooks_;
-  for (const auto& [id, hook] : hooks) {
+  // Hooks may come and go while the message is handed round: a removed one is
+  // not called any more (its owner may be gone), and the running one is a
+  // copy, so that it may remove itself.
+  std::vector<int> ids;
+  ids.reserve(hooks_.size());
+  for (const auto& entry : hooks_) ids.push_back(entry.first);
+  for (const int id : ids) {
+    const auto it = std::find_if(hooks_.begin(), hooks_.end(),
+                                 [id](const auto& entry) { return entry.first == id; });
+    if (it == hooks_.end()) continue;
+    const TWindowHook hook = it->second;
     if (hook(m)) return m.Result;
   }
   if (msg == WM_TIMER) {

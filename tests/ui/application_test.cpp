@@ -79,6 +79,66 @@ TEST(ApplicationMessageBox, FollowsAChangedTitle) {
   EXPECT_EQ(boxes[0].Text, L"Hello");
 }
 
+// Messages of our own to the hidden application window.
+constexpr UINT kHookedMessage = WM_APP + 21;
+
+TEST(ApplicationHooks, AnswerInOrderUntilOneHandlesTheMessage) {
+  std::vector<std::string> calls;
+  const int first = Application()->HookMainWindow([&](TMessage& m) {
+    if (m.Msg != kHookedMessage) return false;
+    calls.push_back("first");
+    return false;
+  });
+  const int second = Application()->HookMainWindow([&](TMessage& m) {
+    if (m.Msg != kHookedMessage) return false;
+    calls.push_back("second");
+    m.Result = 77;
+    return true;
+  });
+  const int third = Application()->HookMainWindow([&](TMessage& m) {
+    if (m.Msg == kHookedMessage) calls.push_back("third");
+    return false;
+  });
+  EXPECT_EQ(SendMessageW(Application()->Handle(), kHookedMessage, 0, 0), 77);
+  EXPECT_EQ(calls, (std::vector<std::string>{"first", "second"}));
+  Application()->UnhookMainWindow(second);
+  calls.clear();
+  SendMessageW(Application()->Handle(), kHookedMessage, 0, 0);
+  EXPECT_EQ(calls, (std::vector<std::string>{"first", "third"}));
+  Application()->UnhookMainWindow(first);
+  Application()->UnhookMainWindow(third);
+}
+
+TEST(ApplicationHooks, AHookRemovedByAnEarlierOneIsNotCalled) {
+  // Removing a hook is how its owner says it is going away: calling it after
+  // that would reach what the owner has already destroyed.
+  int laterCalls = 0;
+  int later = 0;
+  const int earlier = Application()->HookMainWindow([&](TMessage& m) {
+    if (m.Msg == kHookedMessage) Application()->UnhookMainWindow(later);
+    return false;
+  });
+  later = Application()->HookMainWindow([&](TMessage& m) {
+    if (m.Msg == kHookedMessage) ++laterCalls;
+    return false;
+  });
+  SendMessageW(Application()->Handle(), kHookedMessage, 0, 0);
+  EXPECT_EQ(laterCalls, 0);
+  // A hook may also remove itself while it runs.
+  int selfCalls = 0;
+  int self = 0;
+  self = Application()->HookMainWindow([&](TMessage& m) {
+    if (m.Msg != kHookedMessage) return false;
+    ++selfCalls;
+    Application()->UnhookMainWindow(self);
+    return false;
+  });
+  SendMessageW(Application()->Handle(), kHookedMessage, 0, 0);
+  SendMessageW(Application()->Handle(), kHookedMessage, 0, 0);
+  EXPECT_EQ(selfCalls, 1);
+  Application()->UnhookMainWindow(earlier);
+}
+
 // A message of our own that the test panel answers by throwing.
 constexpr UINT kThrowMessage = WM_APP + 17;
 
