@@ -37,6 +37,14 @@ void TFont::SetStyle(unsigned style) {
 
 void TFont::Assign(const TFont& other) {
   if (&other == this) return;
+  const bool sameFace = name_ == other.name_ && height_ == other.height_ &&
+                        charset_ == other.charset_ && style_ == other.style_;
+  if (sameFace) {
+    // Painting assigns fonts all the time; keep the GDI font when only the
+    // colour (or nothing) differs.
+    SetColor(other.color_);
+    return;
+  }
   name_ = other.name_;
   height_ = other.height_;
   color_ = other.color_;
