@@ -1,6 +1,56 @@
 #include "controls/ts_panel.h"
 
+#include "paint/control_section.h"
+#include "paint/graphic_children.h"
+#include "paint/text_writers.h"
+#include "skin/skin_manager.h"
+#include "ui/gdi_handles.h"
+
 namespace au {
+
+void TsPanel::RebuildCache(bool notify) {
+  skinData_.PrepareCacheBitmap();
+  Bitmap24& cache = *skinData_.CacheBitmap;
+  const TCacheInfo parent = skinData_.RequestParentCache();
+  PaintControlSection(skinData_, parent, false, false, cache, {Left(), Top()},
+                      {0, 0, Width(), Height()}, 0);
+  TBitmapCanvas canvas(cache);
+  if (!Caption().empty()) {
+    canvas.Font().Assign(Font());
+    RECT r = ClientRect();
+    const int h = canvas.TextHeight("W");
+    r.top = (r.top + r.bottom - h) / 2;
+    r.bottom = r.top + h;
+    WriteControlText(canvas, Caption(), Enabled(), false, skinData_,
+                     AlignmentFlag() | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX, r);
+  }
+  skinData_.BackgroundChanged = false;
+  if (notify && OnPaint) OnPaint(this, canvas);
+}
+
+void TsPanel::PaintSkinned(HDC dc) {
+  TsSkinManager* manager = skinData_.EffectiveManager();
+  if (IsDestroying() || (Parent() != nullptr && Parent()->IsCreating()) || !skinData_.IsSkinned() ||
+      manager == nullptr || !manager->SkinData().SkinActive) {
+    return;
+  }
+  skinData_.Updating = skinData_.IsUpdating();
+  // The parent's background is not ready; it says so when it is.
+  if (skinData_.Updating) return;
+  const bool rebuild = skinData_.PartlyVisible || skinData_.BackgroundChanged;
+  if (skinData_.ShowsParent()) {
+    RECT clip;
+    GetClipBox(dc, &clip);
+    skinData_.PartlyVisible =
+        clip.right - clip.left != Width() || clip.bottom - clip.top != Height();
+  } else {
+    skinData_.PartlyVisible = false;
+  }
+  if (rebuild && !skinData_.UrgentPaint) RebuildCache(true);
+  skinData_.CopyCacheToDevice(this, {0, 0, 0, 0}, true, dc, ClientRect());
+  PaintGraphicChildren(dc, this);
+  NotifyParentPainted(this);
+}
 
 void TsPanel::HandleSkinCommand(TMessage& m) {
   const bool ours = CarriesOwnManager(m);
@@ -32,12 +82,19 @@ void TsPanel::HandleSkinCommand(TMessage& m) {
     TPanel::WndProc(m);
     return;
   }
-  if (SkinCommandOf(m) == SK_PARENTPAINTED) {
-    skinData_.Updating = false;
-    Invalidate();
-    return;
+  switch (SkinCommandOf(m)) {
+    case SK_PARENTPAINTED:
+      skinData_.Updating = false;
+      Invalidate();
+      return;
+    case SK_SETURGENTPAINT:
+      skinData_.HandleSkinCommand(m);
+      if (skinData_.UrgentPaint) RebuildCache(false);
+      return;
+    default:
+      skinData_.HandleSkinCommand(m);
+      return;
   }
-  skinData_.HandleSkinCommand(m);
 }
 
 void TsPanel::WndProc(TMessage& m) {
@@ -50,6 +107,17 @@ void TsPanel::WndProc(TMessage& m) {
     return;
   }
   switch (m.Msg) {
+    case WM_PAINT:
+      if (m.WParam != 0) {
+        PaintSkinned(reinterpret_cast<HDC>(m.WParam));
+      } else {
+        PaintScope paint(Handle());
+        PaintSkinned(paint.Dc());
+      }
+      return;
+    case WM_ERASEBKGND:
+      m.Result = 1;
+      return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       TPanel::WndProc(m);

@@ -1,6 +1,44 @@
 #include "controls/ts_speed_button.h"
 
+#include <algorithm>
+
+#include "controls/speed_button_layout.h"
+#include "paint/control_section.h"
+#include "paint/masks/draw_border_mask.h"
+#include "paint/masks/draw_mask_image.h"
+#include "paint/pixels/blend_with_key.h"
+#include "paint/pixels/disabled_look.h"
+#include "paint/pixels/gray_bitmap.h"
+#include "paint/pixels/shared_paint_state.h"
+#include "paint/repaint_border_corners.h"
+#include "paint/sections/section_background.h"
+#include "paint/text_writers.h"
+#include "skin/skin_manager.h"
+
 namespace au {
+namespace {
+
+UINT AlignmentFormat(TAlignment alignment) {
+  switch (alignment) {
+    case TAlignment::taLeftJustify:
+      return DT_LEFT;
+    case TAlignment::taRightJustify:
+      return DT_RIGHT;
+    default:
+      return DT_CENTER;
+  }
+}
+
+// One glyph image onto the cache: copied leaving its transparent colour out
+// when `factor` is 0, else blended in keeping `factor` of what is beneath.
+void PutGlyphImage(Bitmap24& cache, const Bitmap24& glyph, int image, int width, POINT at,
+                   double factor) {
+  const TColor key = glyph.Pixel(0, glyph.Height() - 1);
+  BlendWithKey(cache, at.x, at.y, key, factor,
+               {image * width, 0, image * width + width - 1, glyph.Height() - 1}, glyph);
+}
+
+}  // namespace
 
 void TsSpeedButton::Loaded() {
   TsSkinnedControl::Loaded();
@@ -10,6 +48,186 @@ void TsSpeedButton::Loaded() {
 void TsSpeedButton::UpdateOpacity() {
   const unsigned style = ControlStyle() & ~static_cast<unsigned>(csOpaque);
   SetControlStyle(skinData_.IsSkinned() ? style | csOpaque : style);
+}
+
+void TsSpeedButton::SetTextAlignment(TAlignment value) {
+  if (value == textAlignment_) return;
+  textAlignment_ = value;
+  RepaintViaParent();
+}
+
+void TsSpeedButton::SetBlend(int value) {
+  Change(blend_, std::clamp(value, 0, 100));
+}
+
+void TsSpeedButton::SetButtonStyle(TButtonStyle value) {
+  if (value == buttonStyle_) return;
+  // The drop-down arrow takes 16 pixels of its own.
+  if (!IsLoading()) {
+    if (value == TButtonStyle::tbsDropDown) SetWidth(Width() + 16);
+    if (buttonStyle_ == TButtonStyle::tbsDropDown) SetWidth(Width() - 16);
+  }
+  Change(buttonStyle_, value);
+}
+
+int TsSpeedButton::CurrentState() const {
+  if (State() == TButtonState::bsDown || State() == TButtonState::bsExclusive) return 2;
+  return skinData_.IsHotState() ? 1 : 0;
+}
+
+void TsSpeedButton::RepaintViaParent() {
+  TWinControl* parent = Parent();
+  if (IsCreating() || IsDestroying() || IsLoading() || parent == nullptr ||
+      !parent->HandleAllocated() || !Visible()) {
+    return;
+  }
+  parent->Perform(SM_ALPHACMD, SkinCommandParam(SK_SETPAINTCHILD), reinterpret_cast<LPARAM>(this));
+  const RECT bounds = BoundsRect();
+  parent->InvalidateArea(bounds, false);
+  parent->Update();
+  parent->Perform(SM_ALPHACMD, SkinCommandParam(SK_SETPAINTCHILD), 0);
+}
+
+void TsSpeedButton::StateChanged() {
+  if (!ReadyAndSkinned()) {
+    TSpeedButton::StateChanged();
+    return;
+  }
+  skinData_.BackgroundChanged = true;
+  RepaintViaParent();
+}
+
+void TsSpeedButton::StateChangedBy(unsigned) {
+  skinData_.BackgroundChanged = true;
+  RepaintViaParent();
+}
+
+void TsSpeedButton::PaintCaption(Bitmap24& cache, const RECT& area) {
+  if (!showCaption_) return;
+  TBitmapCanvas canvas(cache);
+  canvas.Font().Assign(Font());
+  SpeedButtonMeasures m;
+  m.Width = area.right - area.left;
+  m.Height = Height();
+  m.GlyphWidth = GlyphWidth();
+  m.GlyphHeight = m.GlyphWidth > 0 ? Glyph().Height() : 0;
+  m.ArrowWidth = ArrowWidth();
+  m.Margin = Margin();
+  m.Spacing = Spacing();
+  m.TextOffset = textOffset_;
+  m.HasCaption = !Caption().empty();
+  m.Pressed = State() == TButtonState::bsDown || State() == TButtonState::bsExclusive;
+  m.Layout = Layout();
+  m.Alignment = alignment_;
+  RECT measured{0, 0, TextAreaWidth(m), 0};
+  canvas.DrawText(Caption(), measured, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+  m.TextWidth = measured.right;
+  m.TextHeight = measured.bottom;
+  RECT r = CaptionRect(m);
+  WriteControlText(canvas, Caption(), true, CurrentState() != 0, skinData_,
+                   AlignmentFormat(textAlignment_) | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS, r);
+}
+
+void TsSpeedButton::PaintGlyph(Bitmap24& cache, const RECT& r) {
+  const int width = GlyphWidth();
+  if (width <= 0 || NumGlyphs() > 2) return;
+  const bool hot = CurrentState() != 0;
+  const POINT at{r.left, r.top};
+  if (NumGlyphs() == 2) {
+    if (Enabled() && !hot && blend_ > 0) {
+      PutGlyphImage(cache, Glyph(), 0, width, at, blend_ / 100.0);
+    } else {
+      PutGlyphImage(cache, Glyph(), Enabled() ? 0 : 1, width, at, 0);
+    }
+    return;
+  }
+  Bitmap24 glyph = Glyph().Clone();
+  const TColor key = glyph.Pixel(0, glyph.Height() - 1);
+  if (Enabled()) {
+    if (grayed_ && !hot) GrayBitmapExceptKey(glyph, key);
+    PutGlyphImage(cache, glyph, 0, width, at, hot || blend_ < 1 ? 0 : blend_ / 100.0);
+    return;
+  }
+  if (disabledGlyphKind_ & dgGrayed) GrayBitmapExceptKey(glyph, key);
+  PutGlyphImage(cache, glyph, 0, width, at, (disabledGlyphKind_ & dgBlended) ? 0.5 : 0);
+}
+
+void TsSpeedButton::PrepareCache() {
+  skinData_.PrepareCacheBitmap();
+  Bitmap24& cache = *skinData_.CacheBitmap;
+  const TCacheInfo parent = skinData_.RequestParentCache();
+  if (parent.Ready && parent.Bitmap != nullptr && parent.Bitmap->Width() == 0) return;
+  TsSkinManager* manager = skinData_.EffectiveManager();
+  const int state = CurrentState();
+  const TPoint position{Left(), Top()};
+  SharedBackgroundColor = parent.Ready ? clMagenta : ResolveColor(Parent()->Color());
+  const RECT main{0, 0, Width() - ArrowWidth(), Height()};
+  const TRect mainRect{main.left, main.top, main.right, main.bottom};
+  const SpeedButtonMeasures glyphMeasures = [&] {
+    SpeedButtonMeasures m;
+    m.Width = main.right;
+    m.Height = Height();
+    m.GlyphWidth = GlyphWidth();
+    m.GlyphHeight = m.GlyphWidth > 0 ? Glyph().Height() : 0;
+    m.ArrowWidth = ArrowWidth();
+    m.Margin = Margin();
+    m.Spacing = Spacing();
+    m.HasCaption = showCaption_ && !Caption().empty();
+    m.Pressed = State() == TButtonState::bsDown || State() == TButtonState::bsExclusive;
+    m.Layout = Layout();
+    m.Alignment = alignment_;
+    return m;
+  }();
+  if (drawOverBorder_) {
+    PaintControlSection(skinData_, parent, true, false, cache, position, mainRect, state);
+    PaintCaption(cache, main);
+    PaintGlyph(cache, GlyphRect(glyphMeasures));
+  } else {
+    SectionPaint paint{
+        manager, skinData_.SkinSectionIndex, skinData_.SkinSection(),      parent, position,
+        state,   skinData_.PatternMaskIndex, skinData_.HotPatternMaskIndex};
+    PaintSectionBackground(paint, clMagenta, cache, mainRect);
+    PaintCaption(cache, main);
+    PaintGlyph(cache, GlyphRect(glyphMeasures));
+    if (manager->IsValidMaskIndex(skinData_.BordersMaskIndex)) {
+      DrawBorderMask(cache, mainRect, true, false, state,
+                     manager->Masks()[static_cast<size_t>(skinData_.BordersMaskIndex)], parent);
+    }
+  }
+  if (!Enabled()) {
+    if (parent.Ready && parent.Bitmap != nullptr && !skinData_.ShowsParent() &&
+        !skinData_.UrgentPaint) {
+      SharedBackgroundColor =
+          parent.Bitmap->Pixel(parent.Bitmap->Width() / 2, parent.Bitmap->Height() / 2);
+    }
+    int flags = 0;
+    if (disabledKind_ & dkBlended) flags |= kDisabledBlend;
+    if (disabledKind_ & dkGrayed) flags |= kDisabledGray;
+    ApplyDisabledLook(cache, flags, ResolveColor(Color()), position, parent, SharedBackgroundColor);
+    SharedBackgroundColor = clMagenta;
+  }
+  if (OnPaint) OnPaint(this, cache);
+  skinData_.BackgroundChanged = false;
+}
+
+void TsSpeedButton::Paint() {
+  if (!skinData_.IsSkinned() || !Visible()) {
+    TSpeedButton::Paint();
+    return;
+  }
+  if (Width() <= 0 || Height() <= 0) return;
+  TsCommonData& d = skinData_;
+  d.BackgroundChanged = Down() != lastDown_ || d.BackgroundChanged || d.PartlyVisible;
+  lastDown_ = Down();
+  d.PartlyVisible = d.ShowsParent();
+  if (!d.BackgroundChanged && (NumGlyphs() != lastNumGlyphs_ || Spacing() != lastSpacing_)) {
+    d.BackgroundChanged = true;
+  }
+  lastNumGlyphs_ = NumGlyphs();
+  lastSpacing_ = Spacing();
+  if (d.BackgroundChanged && !d.UrgentPaint) PrepareCache();
+  RepaintBorderCorners(d, 0);
+  Canvas().Draw(0, 0, *d.CacheBitmap);
 }
 
 void TsSpeedButton::HandleSkinCommand(TMessage& m) {
@@ -29,7 +247,7 @@ void TsSpeedButton::HandleSkinCommand(TMessage& m) {
     case SK_REFRESH:
       if (!ours) break;
       skinData_.HandleSkinCommand(m);
-      if (Visible()) Invalidate();
+      if (Visible()) RepaintViaParent();
       return;
     case SK_PARENTPAINTED:
       return;
@@ -38,12 +256,18 @@ void TsSpeedButton::HandleSkinCommand(TMessage& m) {
       return;
     default:
       if (!ReadyAndSkinned()) break;
-      if (SkinCommandOf(m) == SK_SECTIONREPAINT) {
-        Invalidate();
-      } else {
-        skinData_.HandleSkinCommand(m);
+      switch (SkinCommandOf(m)) {
+        case SK_SETURGENTPAINT:
+          skinData_.HandleSkinCommand(m);
+          if (skinData_.UrgentPaint) PrepareCache();
+          return;
+        case SK_SECTIONREPAINT:
+          RepaintViaParent();
+          return;
+        default:
+          skinData_.HandleSkinCommand(m);
+          return;
       }
-      return;
   }
   TSpeedButton::WndProc(m);
 }
@@ -62,25 +286,44 @@ void TsSpeedButton::WndProc(TMessage& m) {
       if (!Enabled() || skinData_.MouseInside) break;
       if (OnMouseEnter) OnMouseEnter(this);
       skinData_.MouseInside = true;
-      skinData_.BackgroundChanged = true;
-      Invalidate();
+      StateChangedBy(aeMouseEnter);
       return;
     case CM_MOUSELEAVE:
       if (!Enabled()) break;
       if (OnMouseLeave) OnMouseLeave(this);
       skinData_.MouseInside = false;
       if (State() == TButtonState::bsDown) SetState(TButtonState::bsUp);
-      skinData_.BackgroundChanged = true;
-      Invalidate();
+      StateChangedBy(aeMouseLeave);
       return;
+    case WM_ERASEBKGND:
+      m.Result = 1;
+      return;
+    case CM_TEXTCHANGED:
+      if (showCaption_) {
+        skinData_.BackgroundChanged = true;
+        RepaintViaParent();
+        return;
+      }
+      break;
     default:
       break;
   }
   if (skinData_.HandleControlMessage(m)) return;
   TSpeedButton::WndProc(m);
-  if (m.Msg == CM_ENABLEDCHANGED) {
-    skinData_.BackgroundChanged = true;
-    if (Visible()) Invalidate();
+  switch (m.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      StateChangedBy(aeMouseDown);
+      break;
+    case WM_LBUTTONUP:
+      StateChangedBy(aeMouseUp);
+      break;
+    case CM_ENABLEDCHANGED:
+      skinData_.BackgroundChanged = true;
+      if (Visible()) RepaintViaParent();
+      break;
+    default:
+      break;
   }
 }
 

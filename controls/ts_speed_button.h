@@ -1,12 +1,27 @@
-// TsSpeedButton: the flat push button of the main window with a skin state.
-// It takes part in skin broadcasts directly from its parent (it has no
-// window) and tracks whether the mouse is over it.
+// TsSpeedButton: the flat push button of the main window. Skinned, it paints
+// its section in the normal, hot or pressed state into its cache with its
+// caption and glyph, and repaints through its parent so that it always sits
+// on the parent's skinned background.
 #pragma once
 
+#include <functional>
+
 #include "controls/skinned_control.h"
+#include "ui/panel.h"
 #include "ui/speed_button.h"
 
 namespace au {
+
+enum class TButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
+enum TDisabledKindFlag : unsigned { dkBlended = 1, dkGrayed = 2 };
+enum TDisabledGlyphKindFlag : unsigned { dgBlended = 1, dgGrayed = 2 };
+enum TAnimatEventFlag : unsigned {
+  aeMouseEnter = 1,
+  aeMouseLeave = 2,
+  aeMouseDown = 4,
+  aeMouseUp = 8,
+  aeGlobalDef = 16,
+};
 
 class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92> {
  public:
@@ -14,13 +29,76 @@ class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92> {
 
   const char* ClassName() const override { return "TsSpeedButton"; }
 
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment value) { Change(alignment_, value); }
+  TAlignment TextAlignment() const { return textAlignment_; }
+  void SetTextAlignment(TAlignment value);
+  int Blend() const { return blend_; }
+  // Clamped to 0..100.
+  void SetBlend(int value);
+  TButtonStyle ButtonStyle() const { return buttonStyle_; }
+  void SetButtonStyle(TButtonStyle value);
+  unsigned DisabledGlyphKind() const { return disabledGlyphKind_; }
+  void SetDisabledGlyphKind(unsigned value) { Change(disabledGlyphKind_, value); }
+  unsigned DisabledKind() const { return disabledKind_; }
+  void SetDisabledKind(unsigned value) { Change(disabledKind_, value); }
+  bool Grayed() const { return grayed_; }
+  void SetGrayed(bool value) { Change(grayed_, value); }
+  int TextOffset() const { return textOffset_; }
+  void SetTextOffset(int value) { Change(textOffset_, value); }
+  bool ShowCaption() const { return showCaption_; }
+  void SetShowCaption(bool value) { Change(showCaption_, value); }
+  bool DrawOverBorder() const { return drawOverBorder_; }
+  void SetDrawOverBorder(bool value) { Change(drawOverBorder_, value); }
+  unsigned AnimatEvents() const { return animatEvents_; }
+  void SetAnimatEvents(unsigned value) { animatEvents_ = value; }
+
+  // Called with the finished cache.
+  std::function<void(TComponent* sender, Bitmap24& cache)> OnPaint;
+
+  // 2 pressed, 1 hot, 0 normal.
+  int CurrentState() const;
+
   void Loaded() override;
   void WndProc(TMessage& message) override;
 
+ protected:
+  void Paint() override;
+  void StateChanged() override;
+
  private:
+  template <typename T>
+  void Change(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    skinData_.BackgroundChanged = true;
+    RepaintViaParent();
+  }
   void HandleSkinCommand(TMessage& message);
   // Marks the button opaque while it is skinned: it then paints every pixel.
   void UpdateOpacity();
+  // Repaints only this button on its parent's background.
+  void RepaintViaParent();
+  void StateChangedBy(unsigned event);
+  void PrepareCache();
+  void PaintCaption(Bitmap24& cache, const RECT& area);
+  void PaintGlyph(Bitmap24& cache, const RECT& glyphRect);
+  int ArrowWidth() const { return buttonStyle_ == TButtonStyle::tbsDropDown ? 16 : 0; }
+
+  TAlignment alignment_ = TAlignment::taCenter;
+  TAlignment textAlignment_ = TAlignment::taCenter;
+  int blend_ = 0;
+  TButtonStyle buttonStyle_ = TButtonStyle::tbsButton;
+  unsigned disabledGlyphKind_ = dgBlended;
+  unsigned disabledKind_ = dkBlended;
+  bool grayed_ = false;
+  int textOffset_ = 0;
+  bool showCaption_ = true;
+  bool drawOverBorder_ = true;
+  unsigned animatEvents_ = aeGlobalDef;
+  bool lastDown_ = false;
+  int lastNumGlyphs_ = 1;
+  int lastSpacing_ = 4;
 };
 
 }  // namespace au

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "paint/pixels/shared_paint_state.h"
+#include "paint/repaint_border_corners.h"
 #include "paint/skin_messages.h"
 #include "skin/skin_globals.h"
 #include "skin/skin_manager.h"
@@ -452,9 +453,10 @@ bool TsCommonData::HandleControlMessage(TMessage& m) {
   }
 }
 
-void TsCommonData::CopyCacheToDevice(TWinControl* container, const RECT& offsets, HDC dc,
-                                     const RECT& target) {
+void TsCommonData::CopyCacheToDevice(TWinControl* container, const RECT& offsets, bool paintBorders,
+                                     HDC dc, const RECT& target) {
   if (!CacheBitmap || CacheBitmap->Empty()) return;
+  if (paintBorders) RepaintBorderCorners(*this, 0);
   SavedDc saved(dc);
   IntersectClipRect(dc, target.left, target.top, target.right, target.bottom);
   if (container != nullptr) {

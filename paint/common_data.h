@@ -102,8 +102,10 @@ class TsCommonData {
   // Copies the cache to a device context: clipped to `target`, leaving out
   // the opaque and graphic children of `container` (which paint themselves).
   // `offsets` Left/Top is the source position in the cache, Right/Bottom is
-  // added to child positions.
-  void CopyCacheToDevice(TWinControl* container, const RECT& offsets, HDC dc, const RECT& target);
+  // added to child positions. With `paintBorders` the border's corners are
+  // first redrawn over the parent's current background.
+  void CopyCacheToDevice(TWinControl* container, const RECT& offsets, bool paintBorders, HDC dc,
+                         const RECT& target);
 
  private:
   bool IsEditType() const;

@@ -1,0 +1,49 @@
+// A section's background painted into a bitmap: the parent's background where
+// the section is transparent, then its colour, gradient and texture in the
+// shares the section gives, in the normal or the hot variant.
+#pragma once
+
+#include <string_view>
+
+#include "paint/pixels/bitmap24.h"
+#include "paint/pixels/cache_info.h"
+#include "paint/pixels/rect.h"
+
+namespace au {
+
+class TsSkinManager;
+
+// Everything a section painter needs to know besides its target. A null
+// manager means the default one. `Position` is the painted control's place in
+// its parent, so that the parent pixel behind bitmap pixel (i, j) of the
+// control is (Cache.X + Position.X + i, Cache.Y + Position.Y + j).
+struct SectionPaint {
+  const TsSkinManager* Manager = nullptr;
+  int SectionIndex = -1;
+  std::string_view SectionName;
+  TCacheInfo Cache;
+  TPoint Position;
+  int State = 0;  // 0 normal, anything else hot
+  int PatternIndex = -1;
+  int HotPatternIndex = -1;
+};
+
+// The background layers of `paint` into `r` of `bitmap`; `colourOverride`
+// replaces the section's colour unless it is magenta.
+void PaintSectionBackground(const SectionPaint& paint, TColor colourOverride, Bitmap24& bitmap,
+                            const TRect& r);
+
+// The background, then the section's BORDERSMASK (drawn over the parent where
+// the border is transparent).
+void PaintSectionByIndex(const SectionPaint& paint, Bitmap24& bitmap, const TRect& r,
+                         bool fillCentre);
+
+// As PaintSectionByIndex with every index given by the caller (the parts of a
+// scroll bar): no lookups by name, no pattern pictures.
+void PaintSectionByIndexes(const SectionPaint& paint, int borderMaskIndex, Bitmap24& bitmap,
+                           const TRect& r, bool fillCentre);
+
+// The manager that a null argument stands for.
+const TsSkinManager* ManagerOrDefault(const TsSkinManager* manager);
+
+}  // namespace au
