@@ -22,7 +22,7 @@ void TsPanel::RebuildCache(bool notify) {
     r.top = (r.top + r.bottom - h) / 2;
     r.bottom = r.top + h;
     WriteControlText(canvas, Caption(), Enabled(), false, skinData_,
-                     AlignmentFlag() | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX, r);
+                     AlignmentFormat(Alignment()) | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX, r);
   }
   skinData_.BackgroundChanged = false;
   if (notify && OnPaint) OnPaint(this, canvas);

@@ -18,17 +18,6 @@
 namespace au {
 namespace {
 
-UINT AlignmentFormat(TAlignment alignment) {
-  switch (alignment) {
-    case TAlignment::taLeftJustify:
-      return DT_LEFT;
-    case TAlignment::taRightJustify:
-      return DT_RIGHT;
-    default:
-      return DT_CENTER;
-  }
-}
-
 // One glyph image onto the cache: copied leaving its transparent colour out
 // when `factor` is 0, else blended in keeping `factor` of what is beneath.
 void PutGlyphImage(Bitmap24& cache, const Bitmap24& glyph, int image, int width, POINT at,

@@ -28,8 +28,8 @@ void TPanel::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CONTROLPARENT;
 }
 
-UINT TPanel::AlignmentFlag() const {
-  switch (alignment_) {
+UINT AlignmentFormat(TAlignment alignment) {
+  switch (alignment) {
     case TAlignment::taLeftJustify:
       return DT_LEFT;
     case TAlignment::taRightJustify:
@@ -52,7 +52,8 @@ void TPanel::PaintWindow(HDC dc) {
   if (!Caption().empty()) {
     canvas.Font().Assign(Font());
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    canvas.DrawText(Caption(), r, AlignmentFlag() | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    canvas.DrawText(Caption(), r,
+                    AlignmentFormat(alignment_) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
 }
 

@@ -8,6 +8,9 @@ namespace au {
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
 
+// The text-drawing alignment flag (DT_LEFT, DT_RIGHT, DT_CENTER).
+UINT AlignmentFormat(TAlignment alignment);
+
 class TPanel : public TWinControl {
  public:
   explicit TPanel(TComponent* owner);
@@ -21,8 +24,6 @@ class TPanel : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void PaintWindow(HDC dc) override;
   void WndProc(TMessage& message) override;
-  // The DrawText alignment flag for Alignment.
-  UINT AlignmentFlag() const;
 
  private:
   TAlignment alignment_ = TAlignment::taCenter;

@@ -2,9 +2,11 @@
 // row of panels.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "ui/canvas.h"
 #include "ui/panel.h"
 #include "ui/win_control.h"
 
@@ -34,6 +36,11 @@ class TStatusBar : public TWinControl {
   void SetSizeGrip(bool grip);
   int BorderWidth() const { return borderWidth_; }
   void SetBorderWidth(int width) { borderWidth_ = width; }
+
+  // Draws an owner-drawn panel; the rectangle is the panel's whole place.
+  std::function<void(TComponent* sender, const TStatusPanel& panel, TCanvas& canvas,
+                     const RECT& rect)>
+      OnDrawPanel;
 
  protected:
   void CreateParams(TCreateParams& params) override;
