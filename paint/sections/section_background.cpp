@@ -75,16 +75,19 @@ void PaintLayers(Bitmap24& b, const TRect& r, const Variant& v, const Texture& t
   const int image = v.ImagePercent > 0 ? v.ImagePercent : 0;
   const int gradient = v.GradientPercent;
   bool textured = false;
-  if (image > 0 && (texture.Mask != nullptr || texture.Picture != nullptr)) {
+  if (image > 0) {
+    // What the texture leaves shows the colour; without a texture that is all
+    // of r, which must not keep whatever the bitmap held before.
     TRect rest = r;
     if (texture.Picture != nullptr) {
       TilePicture(b, r, *texture.Picture);
       rest = kNothingLeft;
-    } else {
+      textured = true;
+    } else if (texture.Mask != nullptr) {
       FillWithTexture(b, rest, texture.Mask->StretchMode, *texture.Mask);
+      textured = true;
     }
     if (!IsNothingLeft(rest)) FillRectWithColor(b, rest, c);
-    textured = true;
   }
   if (gradient > 0) {
     if (textured) {
