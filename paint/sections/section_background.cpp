@@ -143,7 +143,13 @@ void PaintOverlay(const TsSkinManager& manager, const SectionPaint& paint, Bitma
   } else if (normal != nullptr && normal->StretchMode == 10) {
     overlay = normal;
   }
-  if (overlay != nullptr) FillWithMaskedTexture(b, r, paint.Cache, 10, *overlay);
+  if (overlay == nullptr) return;
+  // The texture reads the parent behind target pixels by their place in the
+  // target, and r's top-left corner lies at Position in the parent.
+  TCacheInfo behind = paint.Cache;
+  behind.X += paint.Position.X - r.Left;
+  behind.Y += paint.Position.Y - r.Top;
+  FillWithMaskedTexture(b, r, behind, 10, *overlay);
 }
 
 void PaintBackgroundWith(const TsSkinManager& manager, const SectionPaint& paint, TColor override,

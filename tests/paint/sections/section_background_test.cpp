@@ -386,6 +386,35 @@ TEST_F(SectionPainterTest, TheColourShareReachesOneColumnAndRowPastTheRectangle)
   EXPECT_EQ(target_.Pixel(0, 3), kBeneath);
 }
 
+TEST_F(SectionPainterTest, TheNormalOverlayTextureShowsTheParentBehindTheControl) {
+  const int overlay = skin_.Mask("OVERLAY", "PATTERN");
+  SectionPaint paint = OverParent("OVERLAY");
+  paint.PatternIndex = overlay;
+  // 11 columns: three whole tiles and a cut one; 7 rows: three rows of tiles, and
+  // the row below them shows the parent again.
+  const TRect r{1, 1, 12, 8};
+  Paint(paint, r);
+  EXPECT_TRUE(PixelsAre(target_, r, [&](int x, int y) {
+    const int tx = (x - r.Left) % 3;
+    const int ty = (y - r.Top) % 2;
+    if (y >= 7 || x >= 10 || (tx == 0 && ty == 0)) return Behind(x, y, r);
+    return PositionColor(tx, 20 + ty);
+  }));
+
+  // The same texture named as the hot one is still the normal state's overlay.
+  target_.Fill(kBeneath);
+  paint.PatternIndex = -1;
+  paint.HotPatternIndex = overlay;
+  Paint(paint, r);
+  EXPECT_EQ(target_.Pixel(2, 1), PositionColor(1, 20));
+
+  // No overlay in the hot state.
+  target_.Fill(kBeneath);
+  paint.State = 1;
+  Paint(paint, r);
+  EXPECT_TRUE(AllPixelsAre(target_, r, kHotColour));
+}
+
 TEST_F(SectionPainterTest, TheSectionBorderShowsTheParentThroughItsCorners) {
   SectionPaint paint = OverParent("BORDERED");
   PaintSectionByIndex(paint, target_, kWhole, false);
