@@ -29,14 +29,28 @@ struct Variant {
   int PatternIndex = -1;
 };
 
+// A share or transparency as a skin may write it (any number), in 0..100.
+int Share(std::int32_t percent) {
+  return std::clamp(percent, 0, 100);
+}
+
+// The byte alpha by which a share of `percent` stays with the destination.
+std::uint8_t AlphaOf(std::int32_t percent) {
+  return static_cast<std::uint8_t>(Share(percent) * 255 / 100);
+}
+
 Variant VariantOf(const TsGeneralData& section, const SectionPaint& paint) {
   if (paint.State != 0) {
-    return {section.HotColor,          section.HotImagePercent, section.HotGradientPercent,
-            &section.HotGradientArray, section.HotTransparency, "HOTPATTERN",
+    return {section.HotColor,
+            Share(section.HotImagePercent),
+            Share(section.HotGradientPercent),
+            &section.HotGradientArray,
+            Share(section.HotTransparency),
+            "HOTPATTERN",
             paint.HotPatternIndex};
   }
-  return {section.Color,          section.ImagePercent, section.GradientPercent,
-          &section.GradientArray, section.Transparency, "PATTERN",
+  return {section.Color,          Share(section.ImagePercent), Share(section.GradientPercent),
+          &section.GradientArray, Share(section.Transparency), "PATTERN",
           paint.PatternIndex};
 }
 
@@ -72,7 +86,7 @@ void PaintGradientOrColour(Bitmap24& b, const TRect& r, const Variant& v, TColor
 
 // Texture, gradient and colour in their shares.
 void PaintLayers(Bitmap24& b, const TRect& r, const Variant& v, const Texture& texture, TColor c) {
-  const int image = v.ImagePercent > 0 ? v.ImagePercent : 0;
+  const int image = v.ImagePercent;
   const int gradient = v.GradientPercent;
   bool textured = false;
   if (image > 0) {
@@ -93,8 +107,7 @@ void PaintLayers(Bitmap24& b, const TRect& r, const Variant& v, const Texture& t
     if (textured) {
       std::unique_ptr<Bitmap24> layer = NewBitmap24(r.Width(), r.Height());
       PaintGradientOrColour(*layer, {0, 0, r.Width(), r.Height()}, v, c);
-      const auto alpha = static_cast<std::uint8_t>(std::min(255, image * 255 / 100));
-      BlendBitmapRect(b, *layer, alpha, {r.Left, r.Top}, {0, 0, r.Width(), r.Height()});
+      BlendBitmapRect(b, *layer, AlphaOf(image), {r.Left, r.Top}, {0, 0, r.Width(), r.Height()});
     } else {
       PaintGradientOrColour(b, r, v, c);
     }
@@ -174,8 +187,7 @@ void PaintBackgroundWith(const TsSkinManager& manager, const SectionPaint& paint
       std::unique_ptr<Bitmap24> layer = NewBitmap24(r.Width(), r.Height());
       PaintLayers(*layer, {0, 0, r.Width(), r.Height()}, v, texture, c);
       CopyParentBackground(b, r, paint);
-      const auto alpha = static_cast<std::uint8_t>(std::min(255, t * 255 / 100));
-      BlendBitmapRect(b, *layer, alpha, {r.Left, r.Top}, {0, 0, r.Width(), r.Height()});
+      BlendBitmapRect(b, *layer, AlphaOf(t), {r.Left, r.Top}, {0, 0, r.Width(), r.Height()});
     }
   } else {
     PaintLayers(b, r, v, texture, c);

@@ -148,6 +148,25 @@ TsSkinGenerals Sections() {
     s.Transparency = 40;
     all.push_back(s);
   }
+  {
+    // Numbers no careful skin writes.
+    TsSkinGeneral s = Section("BELOWNONE", kColour);
+    s.Transparency = -10;
+    all.push_back(s);
+    s = Section("BEYONDALL", kColour);
+    s.Transparency = 2000000000;
+    all.push_back(s);
+    s = Section("HUGESHARES", kColour);
+    s.ImagePercent = 2000000000;
+    s.GradientPercent = 2000000000;
+    s.GradientData = SolidGradient(kGradientColour);
+    all.push_back(s);
+    s = Section("NEGATIVEGRADIENT", kColour);
+    s.ImagePercent = 50;
+    s.GradientPercent = -50;
+    s.GradientData = SolidGradient(kGradientColour);
+    all.push_back(s);
+  }
   all.push_back(Section("BORDERED", kColour));
   {
     TsSkinGeneral s = Section("OVERLAY", kColour);
@@ -180,6 +199,8 @@ TsSkinImages Images() {
           MasterImage("STRIP", "PATTERN", {10, 10, 13, 12}, 4),
           MasterImage("HALFTEXTURE", "PATTERN", {10, 10, 13, 12}),
           MasterImage("TEXTUREGRADIENT", "PATTERN", {10, 10, 13, 12}),
+          MasterImage("HUGESHARES", "PATTERN", {10, 10, 13, 12}),
+          MasterImage("NEGATIVEGRADIENT", "PATTERN", {10, 10, 13, 12}),
           frame,
           MasterImage("OVERLAY", "PATTERN", {0, 20, 3, 24}, 10, 1, 1)};
 }
@@ -374,6 +395,20 @@ TEST_F(SectionPainterTest, AShareForAMissingTextureShowsTheColourNotWhatWasBenea
   EXPECT_TRUE(PixelsAre(target_, kWhole, [](int x, int y) {
     return BlendColors(Behind(x, y, kWhole), kColour, 102);
   }));
+}
+
+TEST_F(SectionPainterTest, SharesAndTransparenciesBeyondTheirRangeCountAsTheNearestEnd) {
+  Paint(OverParent("BELOWNONE"));  // opaque
+  EXPECT_TRUE(AllPixelsAre(target_, kWhole, kColour));
+  Paint(OverParent("BEYONDALL"));  // wholly transparent
+  EXPECT_TRUE(PixelsAre(target_, kWhole, [](int x, int y) { return Behind(x, y, kWhole); }));
+  Paint(PaintOf("HUGESHARES"));  // the texture keeps all it can of the gradient over it
+  EXPECT_TRUE(PixelsAre(target_, kWhole, [](int x, int y) {
+    return BlendColors(Tiled(x, y, kWhole), kGradientColour, 255);
+  }));
+  Paint(PaintOf("NEGATIVEGRADIENT"));  // no gradient: the texture's share alone
+  EXPECT_TRUE(PixelsAre(target_, kWhole,
+                        [](int x, int y) { return MixColors(Tiled(x, y, kWhole), kColour, 50); }));
 }
 
 TEST_F(SectionPainterTest, TheColourShareReachesOneColumnAndRowPastTheRectangle) {
