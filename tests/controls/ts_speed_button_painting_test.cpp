@@ -1,0 +1,225 @@
+// The skinned speed button under Wine: its normal, hot, pressed and disabled
+// pictures, where the press puts the caption and glyph, its clamped and
+// width-changing properties, and what reaches the screen.
+#include "controls/ts_speed_button.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "controls/ts_panel.h"
+#include "tests/controls/painted_form.h"
+#include "tests/paint/masks/mask_test_support.h"
+
+namespace au {
+namespace {
+
+using test::PixelsAre;
+using test::PumpMessages;
+using test::ScreenShows;
+using test::SendMouse;
+
+constexpr TColor kGlyphColour = MakeColor(220, 20, 20);
+
+// Long enough for a state fade of the internal skin to end.
+constexpr int kSettle = 500;
+
+bool SamePixels(const Bitmap24& a, const Bitmap24& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+  return true;
+}
+
+int CountPixels(const Bitmap24& b, TColor colour) {
+  int n = 0;
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x) n += b.Pixel(x, y) == colour ? 1 : 0;
+  return n;
+}
+
+// A glyph of `images` images of 8 x 8 in one colour; its bottom-left pixel,
+// which names the transparent colour, is magenta.
+Bitmap24 Glyph(int images) {
+  Bitmap24 b(8 * images, 8);
+  b.Fill(kGlyphColour);
+  b.SetPixel(0, 7, clMagenta);
+  return b;
+}
+
+class SpeedButtonPaintingTest : public test::PaintedFormTest {
+ protected:
+  // The main window's buttons: "BARTITLE" on the panel's gradient. "FLAT" is
+  // white with black text in every state and without border, so that the
+  // caption and the glyph are the only pixels that are not white.
+  void MakeButton(const std::string& section = "BARTITLE",
+                  const std::string& caption = "ANSI > UTF-8") {
+    Activate({"[FLAT]", "COLOR=16777215", "HOTCOLOR=16777215", "FONTCOLOR=0", "HOTFONTCOLOR=0"});
+    panel_ = Add<TsPanel>(form_.get(), {0, 0, 400, 300});
+    button_ = Add<TsSpeedButton>(panel_, {40, 50, 121, 22});
+    button_->SkinData().SetSkinSection(section);
+    button_->SetCaption(caption);
+    ASSERT_TRUE(button_->SkinData().IsSkinned());
+  }
+
+  Bitmap24 Cache() { return CacheOf(button_->SkinData()); }
+
+  void Hover() {
+    test::MoveMouseTo(*button_, 5, 5);
+    PumpMessages(kSettle);
+  }
+  void Press() {
+    SendMouse(*button_, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    PumpMessages(kSettle);
+  }
+  void Release() {
+    SendMouse(*button_, WM_LBUTTONUP, 5, 5);
+    PumpMessages(kSettle);
+  }
+
+  // `moved` is `picture` moved one pixel right and down over white.
+  static ::testing::AssertionResult MovedRightAndDown(const Bitmap24& picture,
+                                                      const Bitmap24& moved) {
+    if (CountPixels(picture, clWhite) == picture.Width() * picture.Height())
+      return ::testing::AssertionFailure() << "nothing drawn";
+    return PixelsAre(moved, {0, 0, moved.Width(), moved.Height()}, [&](int x, int y) {
+      return x >= 1 && y >= 1 ? picture.Pixel(x - 1, y - 1) : clWhite;
+    });
+  }
+
+  TsPanel* panel_ = nullptr;
+  TsSpeedButton* button_ = nullptr;
+};
+
+TEST_F(SpeedButtonPaintingTest, NormalHotAndPressedPicturesDiffer) {
+  MakeButton();
+  ShowAndPaint();
+  const Bitmap24 normal = Cache();
+  Hover();
+  EXPECT_TRUE(button_->SkinData().IsHotState());
+  const Bitmap24 hot = Cache();
+  Press();
+  EXPECT_EQ(button_->CurrentState(), 2);
+  const Bitmap24 pressed = Cache();
+  Release();
+  EXPECT_FALSE(SamePixels(normal, hot));
+  EXPECT_FALSE(SamePixels(hot, pressed));
+  EXPECT_FALSE(SamePixels(normal, pressed));
+  // Released under the mouse: hot again.
+  EXPECT_TRUE(SamePixels(Cache(), hot));
+}
+
+TEST_F(SpeedButtonPaintingTest, APressMovesTheCaptionOnePixelRightAndDown) {
+  MakeButton("FLAT");
+  ShowAndPaint();
+  Hover();
+  const Bitmap24 hot = Cache();
+  Press();
+  EXPECT_TRUE(MovedRightAndDown(hot, Cache()));
+  Release();
+}
+
+TEST_F(SpeedButtonPaintingTest, APressMovesTheGlyphOnePixelRightAndDown) {
+  MakeButton("FLAT", "");
+  button_->SetGlyph(Glyph(1));
+  ShowAndPaint();
+  Hover();
+  const Bitmap24 hot = Cache();
+  EXPECT_EQ(CountPixels(hot, kGlyphColour), 63);  // all but the transparent pixel
+  Press();
+  EXPECT_TRUE(MovedRightAndDown(hot, Cache()));
+  Release();
+}
+
+TEST_F(SpeedButtonPaintingTest, ThreeGlyphImagesOrMoreDrawNoGlyph) {
+  MakeButton("FLAT", "");
+  button_->SetGlyph(Glyph(3));
+  button_->SetNumGlyphs(3);
+  ShowAndPaint();
+  EXPECT_EQ(CountPixels(Cache(), kGlyphColour), 0);
+  button_->SetNumGlyphs(4);
+  PumpMessages();
+  EXPECT_EQ(CountPixels(Cache(), kGlyphColour), 0);
+  // One image of the whole width is drawn.
+  button_->SetNumGlyphs(1);
+  PumpMessages();
+  EXPECT_EQ(CountPixels(Cache(), kGlyphColour), 24 * 8 - 1);
+}
+
+TEST_F(SpeedButtonPaintingTest, BlendIsKeptWithinAPercent) {
+  MakeButton();
+  button_->SetBlend(150);
+  EXPECT_EQ(button_->Blend(), 100);
+  button_->SetBlend(-5);
+  EXPECT_EQ(button_->Blend(), 0);
+  button_->SetBlend(40);
+  EXPECT_EQ(button_->Blend(), 40);
+}
+
+TEST_F(SpeedButtonPaintingTest, TheDropDownStyleTakesSixteenPixelsAndGivesThemBack) {
+  MakeButton();
+  button_->SetButtonStyle(TButtonStyle::tbsDropDown);
+  EXPECT_EQ(button_->Width(), 137);
+  button_->SetButtonStyle(TButtonStyle::tbsDropDown);  // unchanged: no second widening
+  EXPECT_EQ(button_->Width(), 137);
+  button_->SetButtonStyle(TButtonStyle::tbsButton);
+  EXPECT_EQ(button_->Width(), 121);
+  button_->SetButtonStyle(TButtonStyle::tbsCheck);
+  EXPECT_EQ(button_->Width(), 121);
+  button_->SetButtonStyle(TButtonStyle::tbsDropDown);
+  button_->SetButtonStyle(TButtonStyle::tbsCheck);
+  EXPECT_EQ(button_->Width(), 121);
+}
+
+TEST_F(SpeedButtonPaintingTest, ADisabledButtonIsItsPictureFadedIntoThePanel) {
+  MakeButton();
+  ShowAndPaint();
+  const Bitmap24 normal = Cache();
+  button_->SetEnabled(false);
+  PumpMessages(kSettle);
+  const Bitmap24 disabled = Cache();
+  const Bitmap24 panel = CacheOf(panel_->SkinData());
+  // The corners of the border are drawn again over the faded picture.
+  const TsMaskData& border =
+      manager_->Masks()[static_cast<size_t>(button_->SkinData().BordersMaskIndex)];
+  const auto inCorner = [&](int x, int y) {
+    const bool left = x < border.WL;
+    const bool right = x >= 121 - border.WR;
+    const bool top = y < border.WT;
+    const bool bottom = y >= 22 - border.WB;
+    return (left || right) && (top || bottom);
+  };
+  int compared = 0;
+  for (int y = 0; y < 22; ++y)
+    for (int x = 0; x < 121; ++x) {
+      if (inCorner(x, y)) continue;
+      // The button keeps 40 % of its picture, the panel behind it gives 60 %.
+      const TColor p = panel.Pixel(40 + x, 50 + y);
+      const TColor e = normal.Pixel(x, y);
+      const auto mix = [](int s, int d) { return (6 * s + 4 * d + 5) / 10; };
+      const TColor want = MakeColor(mix(RedOf(p), RedOf(e)), mix(GreenOf(p), GreenOf(e)),
+                                    mix(BlueOf(p), BlueOf(e)));
+      EXPECT_EQ(disabled.Pixel(x, y), want) << x << ", " << y;
+      if (disabled.Pixel(x, y) != want) return;
+      ++compared;
+    }
+  EXPECT_GT(compared, 121 * 22 / 2);
+}
+
+TEST_F(SpeedButtonPaintingTest, TheScreenShowsTheCacheInEveryState) {
+  MakeButton();
+  ShowAndPaint();
+  EXPECT_TRUE(ScreenShows(panel_->Handle(), 40, 50, Cache()));
+  Hover();
+  EXPECT_TRUE(ScreenShows(panel_->Handle(), 40, 50, Cache()));
+  Press();
+  EXPECT_TRUE(ScreenShows(panel_->Handle(), 40, 50, Cache()));
+  Release();
+  button_->SetEnabled(false);
+  PumpMessages(kSettle);
+  EXPECT_TRUE(ScreenShows(panel_->Handle(), 40, 50, Cache()));
+}
+
+}  // namespace
+}  // namespace au
