@@ -20,6 +20,15 @@ bool Qualifies(const TControl& child, HDC target) {
   return RectVisible(target, &bounds) != FALSE;
 }
 
+// The part of a child that lies on the container: a child may reach over its
+// container's edges, and only this part of it is composed and shown.
+RECT OnContainer(const RECT& bounds, const Bitmap24& composed) {
+  const RECT whole{0, 0, composed.Width(), composed.Height()};
+  RECT part{};
+  IntersectRect(&part, &bounds, &whole);
+  return part;
+}
+
 bool WhollyVisible(HDC target, const RECT& bounds) {
   RECT clip;
   if (GetClipBox(target, &clip) == NULLREGION) return false;
@@ -72,8 +81,9 @@ void PaintGraphicChildren(HDC target, TWinControl* container) {
     }
     GdiFlush();
     for (TControl* child : children) {
-      const RECT b = child->BoundsRect();
-      // A child that left its corner magenta painted nothing: keep what is there.
+      const RECT b = OnContainer(child->BoundsRect(), composed);
+      if (IsRectEmpty(&b)) continue;
+      // A child that left its first pixel magenta painted nothing: keep what is there.
       if (composed.Pixel(b.left, b.top) == clMagenta) continue;
       BitBlt(target, b.left, b.top, b.right - b.left, b.bottom - b.top, memory.Get(), b.left, b.top,
              SRCCOPY);
