@@ -37,8 +37,9 @@ void DrawCornerImages(const TsSkinManager& manager, const TsCommonData& data, Bi
     const TsMaskData& mask = manager.Masks()[static_cast<size_t>(index)];
     const int width = mask.ImageCount > 0 ? mask.Rect.Width() / mask.ImageCount : 0;
     const int height = mask.Rect.Height() / (mask.MaskType + 1 > 0 ? mask.MaskType + 1 : 1);
-    // The bottom-left image goes to the bitmap's left edge, whatever r says.
-    const int x = corner.Right ? r.Right - width : (corner.Bottom ? 0 : r.Left);
+    // Each image at its own corner of r, also when r is only a part of the
+    // control (a drop-down button's arrow): none may land on another part.
+    const int x = corner.Right ? r.Right - width : r.Left;
     const int y = corner.Bottom ? r.Bottom - height : r.Top;
     DrawMaskImage(bitmap, {x, y}, state, mask, 1);
   }
