@@ -26,6 +26,8 @@ void TMemo::CreateParams(TCreateParams& params) {
   if (!wordWrap_) params.Style |= ES_AUTOHSCROLL;
   params.Style |= ES_AUTOVSCROLL;
   if (readOnly_) params.Style |= ES_READONLY;
+  if (alignment_ == TAlignment::taCenter) params.Style |= ES_CENTER;
+  if (alignment_ == TAlignment::taRightJustify) params.Style |= ES_RIGHT;
   if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth) {
     params.Style |= WS_VSCROLL;
   }
@@ -70,6 +72,12 @@ void TMemo::SetScrollBars(TScrollStyle style) {
 void TMemo::SetWordWrap(bool wrap) {
   if (wrap == wordWrap_) return;
   wordWrap_ = wrap;
+  RecreateWnd();
+}
+
+void TMemo::SetAlignment(TAlignment alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
   RecreateWnd();
 }
 

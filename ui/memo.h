@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/core/strings.h"
+#include "ui/panel.h"
 #include "ui/win_control.h"
 
 namespace au {
@@ -31,6 +32,8 @@ class TMemo : public TWinControl {
   void SetScrollBars(TScrollStyle style);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wrap);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment);
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool readOnly);
 
@@ -56,6 +59,7 @@ class TMemo : public TWinControl {
   std::string storedText_;
   TScrollStyle scrollBars_ = TScrollStyle::ssNone;
   bool wordWrap_ = true;
+  TAlignment alignment_ = TAlignment::taLeftJustify;
   bool readOnly_ = false;
   TBrush colorBrush_;  // background of the edit area, in Color
 };

@@ -19,9 +19,10 @@ class TScrollBar : public TWinControl {
   int Max() const { return max_; }
   int Position() const { return position_; }
   int PageSize() const { return pageSize_; }
-  void SetParams(int position, int min, int max);
+  // A skinned bar that paints itself applies its own range rules.
+  virtual void SetParams(int position, int min, int max);
   void SetPosition(int position) { SetParams(position, min_, max_); }
-  void SetPageSize(int pageSize);
+  virtual void SetPageSize(int pageSize);
   int SmallChange() const { return smallChange_; }
   void SetSmallChange(int change) { smallChange_ = change; }
   int LargeChange() const { return largeChange_; }
@@ -38,15 +39,16 @@ class TScrollBar : public TWinControl {
   void CreateWindowHandle(const TCreateParams& params) override;
   // Works out the position a scroll request leads to and applies it.
   void Scroll(int code, int trackPosition);
-
- private:
+  // Hands the range, page and position to the platform's control.
   void ApplyToWindow();
 
-  TScrollBarKind kind_ = TScrollBarKind::sbHorizontal;
   int min_ = 0;
   int max_ = 100;
   int position_ = 0;
   int pageSize_ = 0;
+
+ private:
+  TScrollBarKind kind_ = TScrollBarKind::sbHorizontal;
   int smallChange_ = 1;
   int largeChange_ = 1;
 };

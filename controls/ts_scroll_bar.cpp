@@ -1,0 +1,814 @@
+#include "controls/ts_scroll_bar.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "paint/masks/draw_mask_image.h"
+#include "paint/pixels/copy_bitmap_rect.h"
+#include "paint/pixels/disabled_look.h"
+#include "paint/pixels/mix_rect_with_color.h"
+#include "paint/pixels/shared_paint_state.h"
+#include "paint/sections/section_background.h"
+#include "skin/skin_globals.h"
+#include "skin/skin_manager.h"
+#include "ui/application.h"
+#include "ui/canvas.h"
+#include "ui/form.h"
+#include "ui/gdi_handles.h"
+#include "ui/window_class.h"
+
+namespace au {
+namespace {
+
+constexpr unsigned kFirstRepeatDelay = 500;
+constexpr unsigned kRepeatInterval = 100;
+constexpr unsigned kDragInterval = 10;
+
+// The indexes one part paints from.
+struct PartSection {
+  int Section = -1;
+  const char* Name = "";
+  int Border = -1;
+  int Pattern = -1;
+  int HotPattern = -1;
+  int Glyph = -1;
+};
+
+PartSection TrackSection(const CommonIndexes& ix, bool vertical, bool first) {
+  if (vertical) {
+    return first ? PartSection{ix.ScrollBar1V, "SCROLLBAR1V", ix.ScrollBar1VBorder,
+                               ix.ScrollBar1VPattern, ix.ScrollBar1VHotPattern}
+                 : PartSection{ix.ScrollBar2V, "SCROLLBAR2V", ix.ScrollBar2VBorder,
+                               ix.ScrollBar2VPattern, ix.ScrollBar2VHotPattern};
+  }
+  return first ? PartSection{ix.ScrollBar1H, "SCROLLBAR1H", ix.ScrollBar1HBorder,
+                             ix.ScrollBar1HPattern, ix.ScrollBar1HHotPattern}
+               : PartSection{ix.ScrollBar2H, "SCROLLBAR2H", ix.ScrollBar2HBorder,
+                             ix.ScrollBar2HPattern, ix.ScrollBar2HHotPattern};
+}
+
+PartSection ButtonSection(const CommonIndexes& ix, bool vertical, bool first) {
+  if (vertical) {
+    return first ? PartSection{ix.ScrollBtnTop,           "SCROLLBTNTOP",
+                               ix.ScrollBtnTopBorder,     ix.ScrollBtnTopPattern,
+                               ix.ScrollBtnTopHotPattern, ix.ScrollBtnTopGlyph}
+                 : PartSection{ix.ScrollBtnBottom,           "SCROLLBTNBOTTOM",
+                               ix.ScrollBtnBottomBorder,     ix.ScrollBtnBottomPattern,
+                               ix.ScrollBtnBottomHotPattern, ix.ScrollBtnBottomGlyph};
+  }
+  return first ? PartSection{ix.ScrollBtnLeft,           "SCROLLBTNLEFT",
+                             ix.ScrollBtnLeftBorder,     ix.ScrollBtnLeftPattern,
+                             ix.ScrollBtnLeftHotPattern, ix.ScrollBtnLeftGlyph}
+               : PartSection{ix.ScrollBtnRight,           "SCROLLBTNRIGHT",
+                             ix.ScrollBtnRightBorder,     ix.ScrollBtnRightPattern,
+                             ix.ScrollBtnRightHotPattern, ix.ScrollBtnRightGlyph};
+}
+
+PartSection SliderSection(const CommonIndexes& ix, bool vertical) {
+  return vertical ? PartSection{ix.ScrollSliderV,           "SCROLLSLIDERV",
+                                ix.ScrollSliderVBorder,     ix.ScrollSliderVPattern,
+                                ix.ScrollSliderVHotPattern, ix.ScrollSliderVGlyph}
+                  : PartSection{ix.ScrollSliderH,           "SCROLLSLIDERH",
+                                ix.ScrollSliderHBorder,     ix.ScrollSliderHPattern,
+                                ix.ScrollSliderHHotPattern, ix.ScrollSliderHGlyph};
+}
+
+SectionPaint PaintOf(const TsSkinManager& manager, const PartSection& part,
+                     const TCacheInfo& background, TPoint position, int state) {
+  SectionPaint paint;
+  paint.Manager = &manager;
+  paint.SectionIndex = part.Section;
+  paint.SectionName = part.Name;
+  paint.Cache = background;
+  paint.Position = position;
+  paint.State = state;
+  paint.PatternIndex = part.Pattern;
+  paint.HotPatternIndex = part.HotPattern;
+  return paint;
+}
+
+TRect ClipTo(TRect r, const Bitmap24& bitmap) {
+  r.Left = std::max(r.Left, 0);
+  r.Top = std::max(r.Top, 0);
+  r.Right = std::min(r.Right, bitmap.Width());
+  r.Bottom = std::min(r.Bottom, bitmap.Height());
+  return r;
+}
+
+bool IsEmptyRect(const TRect& r) {
+  return r.Right <= r.Left || r.Bottom <= r.Top;
+}
+
+int ClampToInt(long long value) {
+  return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+}  // namespace
+
+TsScrollBar::TsScrollBar(TComponent* owner) : TsSkinnedControl(owner) {}
+
+TsScrollBar::~TsScrollBar() {
+  // A timer must not fire into a bar that is going away.
+  timer_.reset();
+}
+
+bool TsScrollBar::Skinned() const {
+  if (IsDestroying()) return false;
+  TsSkinManager* manager = skinData_.EffectiveManager();
+  if (manager == nullptr || manager->IsDestroying() || !manager->SkinData().SkinActive) {
+    return false;
+  }
+  if (skinData_.IsSkinned()) return true;
+  // The bar's own section is rarely in a skin; it paints from the scroll-bar
+  // sections, so those are what make it skinned.
+  const CommonIndexes& ix = manager->Indexes();
+  return manager->IsValidSectionIndex(Kind() == TScrollBarKind::sbVertical ? ix.ScrollBar1V
+                                                                           : ix.ScrollBar1H);
+}
+
+void TsScrollBar::LinkToMemo(TWinControl* memo, TChangeCallback onChange) {
+  memo_ = memo;
+  onChange_ = std::move(onChange);
+}
+
+void TsScrollBar::SetLocked(bool locked) {
+  if (locked == locked_) return;
+  locked_ = locked;
+  if (!locked_) RepaintIfNeeded();
+}
+
+void TsScrollBar::SetDisabledKind(unsigned kind) {
+  if (kind == disabledKind_) return;
+  disabledKind_ = kind;
+  skinData_.BackgroundChanged = true;
+  needsRepaint_ = true;
+  RepaintIfNeeded();
+}
+
+ScrollBarLayout TsScrollBar::Layout() const {
+  const bool vertical = Kind() == TScrollBarKind::sbVertical;
+  ScrollBarMeasures m;
+  m.Length = vertical ? Height() : Width();
+  m.Arrow = GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL);
+  m.Min = min_;
+  m.Max = max_;
+  m.Position = position_;
+  m.PageSize = pageSize_;
+  m.Enabled = Enabled();
+  return ScrollBarLayout(m);
+}
+
+TRect TsScrollBar::PartRect(const ScrollSpan& span) const {
+  if (Kind() == TScrollBarKind::sbVertical) return {0, span.Start, Width(), span.End};
+  return {span.Start, 0, span.End, Height()};
+}
+
+// Range and position.
+
+void TsScrollBar::SetParams(int position, int min, int max) {
+  const bool skinned = Skinned();
+  if ((skinned && min >= max) || (!skinned && max < min)) {
+    std::string text = "Scrollbar property out of range\r\nMax = " + std::to_string(max);
+    text += memo_ != nullptr ? "(Owner=" + memo_->Name() + ")" : "(" + Name() + ")";
+    if (!skinned) throw std::invalid_argument(text);
+    Application()->MessageBox(text);
+  }
+  position = std::max(min, std::min(position, max));
+  const bool rangeChanged = min != min_ || max != max_;
+  min_ = min;
+  max_ = max;
+  if (!skinned) {
+    const bool moved = position != position_;
+    position_ = position;
+    if (rangeChanged || moved) ApplyToWindow();
+    if (moved) {
+      if (HandleAllocated() && Enabled()) EnableScrollBar(Handle(), SB_CTL, ESB_ENABLE_BOTH);
+      if (OnChange) OnChange(this);
+    }
+    return;
+  }
+  // The slider moves with the range as well.
+  if (rangeChanged) needsRepaint_ = true;
+  if (position == position_) {
+    if (scrollCode_ != kNoScrollCode && !IsLoading() && !IsReading() && !IsCreating() &&
+        Parent() != nullptr) {
+      ReportScroll(position_);
+    }
+  } else {
+    const int old = position_;
+    position_ = position;
+    needsRepaint_ = true;
+    if (!collecting_) ReportChange(old);
+    if (scrollCode_ != kNoScrollCode) ReportScroll(position_);
+    if (OnChange) OnChange(this);
+  }
+  RepaintIfNeeded();
+}
+
+void TsScrollBar::SetPageSize(int pageSize) {
+  if (pageSize < 0) return;
+  pageSize_ = pageSize;
+  if (platformWindow_) ApplyToWindow();
+  needsRepaint_ = true;
+  Invalidate();
+}
+
+void TsScrollBar::MovePosition(int delta) {
+  SetPosition(ClampToInt(static_cast<long long>(position_) + delta));
+}
+
+void TsScrollBar::ReportScroll(int position) {
+  if (!OnScroll) return;
+  // The bar has moved already; what the handler does with its copy stays its own.
+  int reported = position;
+  OnScroll(this, scrollCode_, reported);
+}
+
+void TsScrollBar::ReportChange(int oldPosition) {
+  if (onChange_) onChange_(*this, oldPosition);
+}
+
+// Part states.
+
+void TsScrollBar::SetPartState(TScrollPart part, int state) {
+  int& current = states_[static_cast<int>(part)];
+  if (current == state) return;
+  current = state;
+  needsRepaint_ = true;
+  if (state != kPartHot && state != kPartPressed) return;
+  // One part is hot or pressed at a time; the track parts show the mouse is near.
+  for (TScrollPart other :
+       {TScrollPart::FirstButton, TScrollPart::SecondButton, TScrollPart::Slider,
+        TScrollPart::FirstTrack, TScrollPart::SecondTrack}) {
+    if (other == part) continue;
+    const bool track = other == TScrollPart::FirstTrack || other == TScrollPart::SecondTrack;
+    int& s = states_[static_cast<int>(other)];
+    const int next = track ? kPartHot : kPartNormal;
+    if (s != next) {
+      s = next;
+      needsRepaint_ = true;
+    }
+  }
+}
+
+int TsScrollBar::Along(POINT p) const {
+  return Kind() == TScrollBarKind::sbVertical ? p.y : p.x;
+}
+
+bool TsScrollBar::Over(TScrollPart part, POINT p) const {
+  const RECT client = ClientRect();
+  return PtInRect(&client, p) && Layout().Span(part).Contains(Along(p));
+}
+
+POINT TsScrollBar::CursorPoint() const {
+  POINT p{};
+  GetCursorPos(&p);
+  if (HandleAllocated()) ::ScreenToClient(Handle(), &p);
+  return p;
+}
+
+// Mouse and keys.
+
+void TsScrollBar::Press(TMessage& m) {
+  const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  savedShowHint_ = Application()->ShowHint();
+  Application()->SetShowHint(false);
+  dragOffset_ = 0;
+  // The memo's bars have no tab stop: clicking them leaves the focus, and so
+  // the caret and the selection, in the memo, as the platform's bars do.
+  if (TabStop() && CanFocus()) SetFocus();
+  SetCaptureControl(this);
+  const ScrollBarLayout layout = Layout();
+  const int along = Along(p);
+  switch (layout.PartAt(along)) {
+    case TScrollPart::FirstButton:
+      if (IsPressed(TScrollPart::FirstButton)) break;
+      scrollCode_ = SB_LINEUP;
+      SetPartState(TScrollPart::FirstButton, kPartPressed);
+      if (position_ == min_) {
+        ReportScroll(position_);
+      } else {
+        MovePosition(-SmallChange());
+      }
+      StartTimer(TimerKind::Button);
+      break;
+    case TScrollPart::SecondButton:
+      if (IsPressed(TScrollPart::SecondButton)) break;
+      SetPartState(TScrollPart::SecondButton, kPartPressed);
+      scrollCode_ = SB_LINEDOWN;
+      if (position_ != max_) {
+        MovePosition(SmallChange());
+        StartTimer(TimerKind::Button);
+      }
+      break;
+    case TScrollPart::Slider:
+      scrollCode_ = SB_THUMBTRACK;
+      if (!smooth_ && !collecting_) {
+        collecting_ = true;
+        collectedFrom_ = position_;
+      }
+      if (IsPressed(TScrollPart::Slider)) break;
+      dragOffset_ = layout.PositionAt(along) - position_;
+      SetPartState(TScrollPart::Slider, kPartPressed);
+      StartTimer(TimerKind::Drag);
+      break;
+    case TScrollPart::FirstTrack:
+      scrollCode_ = SB_PAGEUP;
+      if (IsPressed(TScrollPart::FirstTrack)) break;
+      SetPartState(TScrollPart::FirstTrack, kPartPressed);
+      SetPartState(TScrollPart::SecondTrack, HotOrNormal());
+      if (LargeChange() != 0) MovePosition(-LargeChange());
+      StartTimer(TimerKind::Page);
+      break;
+    case TScrollPart::SecondTrack:
+      scrollCode_ = SB_PAGEDOWN;
+      if (IsPressed(TScrollPart::SecondTrack)) break;
+      SetPartState(TScrollPart::FirstTrack, HotOrNormal());
+      SetPartState(TScrollPart::SecondTrack, kPartPressed);
+      if (LargeChange() != 0) MovePosition(LargeChange());
+      StartTimer(TimerKind::Page);
+      break;
+  }
+  RepaintIfNeeded();
+}
+
+void TsScrollBar::Release(TMessage& m) {
+  const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  timer_.reset();
+  const bool sliderPressed = IsPressed(TScrollPart::Slider);
+  if (sliderPressed || Over(TScrollPart::Slider, p)) {
+    scrollCode_ = SB_THUMBPOSITION;
+    // Assigned, not set: a hot track part would reset the pressed slider.
+    states_[static_cast<int>(TScrollPart::FirstTrack)] = HotOrNormal();
+    states_[static_cast<int>(TScrollPart::SecondTrack)] = HotOrNormal();
+    needsRepaint_ = true;
+    if (sliderPressed) {
+      SetPosition(Layout().PositionAt(Along(p)) - dragOffset_);
+      SetPartState(TScrollPart::Slider, Over(TScrollPart::Slider, p) ? kPartHot : kPartNormal);
+    }
+    if (collecting_) {
+      collecting_ = false;
+      if (position_ != collectedFrom_) ReportChange(collectedFrom_);
+    }
+  } else {
+    // A pressed part goes back to hot under the pointer, to normal elsewhere.
+    for (TScrollPart button : {TScrollPart::FirstButton, TScrollPart::SecondButton}) {
+      if (IsPressed(button)) SetPartState(button, Over(button, p) ? kPartHot : kPartNormal);
+    }
+    for (TScrollPart track : {TScrollPart::FirstTrack, TScrollPart::SecondTrack}) {
+      if (IsPressed(track)) SetPartState(track, HotOrNormal());
+    }
+  }
+  RepaintIfNeeded();
+  if (CaptureControl() == this) SetCaptureControl(nullptr);
+  TScrollBar::WndProc(m);
+  StopScrolling();
+}
+
+void TsScrollBar::StopScrolling() {
+  scrollCode_ = SB_ENDSCROLL;
+  ReportScroll(position_);
+  Application()->SetShowHint(savedShowHint_);
+  scrollCode_ = kNoScrollCode;
+  collecting_ = false;
+}
+
+void TsScrollBar::Hover(POINT p) {
+  const ScrollBarLayout layout = Layout();
+  const int along = Along(p);
+  if (IsPressed(TScrollPart::Slider)) {
+    const int next = layout.PositionAt(along) - dragOffset_;
+    if (next != position_) SetPosition(next);
+  } else if (layout.Slider().Contains(along)) {
+    SetPartState(TScrollPart::Slider, kPartHot);
+  } else if (layout.FirstButton().Contains(along)) {
+    if (!IsPressed(TScrollPart::FirstButton)) SetPartState(TScrollPart::FirstButton, kPartHot);
+  } else if (layout.SecondButton().Contains(along)) {
+    if (!IsPressed(TScrollPart::SecondButton)) SetPartState(TScrollPart::SecondButton, kPartHot);
+  } else {
+    SetPartState(TScrollPart::Slider, kPartNormal);
+    SetPartState(TScrollPart::FirstButton, kPartNormal);
+    SetPartState(TScrollPart::SecondButton, kPartNormal);
+  }
+  RepaintIfNeeded();
+}
+
+void TsScrollBar::MouseEntered() {
+  // Assigned, not set: entering again during a drag keeps the slider pressed.
+  for (TScrollPart track : {TScrollPart::FirstTrack, TScrollPart::SecondTrack}) {
+    int& s = states_[static_cast<int>(track)];
+    if (s == kPartNormal) {
+      s = kPartHot;
+      needsRepaint_ = true;
+    }
+  }
+  RepaintIfNeeded();
+}
+
+void TsScrollBar::MouseLeft() {
+  SetPartState(TScrollPart::FirstButton, kPartNormal);
+  SetPartState(TScrollPart::SecondButton, kPartNormal);
+  if (!IsPressed(TScrollPart::Slider)) {
+    SetPartState(TScrollPart::Slider, kPartNormal);
+    SetPartState(TScrollPart::FirstTrack, kPartNormal);
+    SetPartState(TScrollPart::SecondTrack, kPartNormal);
+  }
+  RepaintIfNeeded();
+}
+
+void TsScrollBar::KeyDown(TMessage& m) {
+  switch (m.WParam) {
+    case VK_PRIOR:
+      MovePosition(-LargeChange());
+      break;
+    case VK_NEXT:
+      MovePosition(LargeChange());
+      break;
+    case VK_END:
+      SetPosition(max_);
+      break;
+    case VK_HOME:
+      SetPosition(min_);
+      break;
+    case VK_RIGHT:
+    case VK_DOWN:
+      MovePosition(SmallChange());
+      break;
+    case VK_LEFT:
+    case VK_UP:
+      MovePosition(-SmallChange());
+      break;
+    default:
+      break;
+  }
+}
+
+// Timers.
+
+void TsScrollBar::StartTimer(TimerKind kind) {
+  auto timer = std::make_unique<TTimer>(nullptr);
+  timer->SetInterval(kind == TimerKind::Drag ? kDragInterval : kFirstRepeatDelay);
+  timer->OnTimer = [this, kind](TTimer*) { TimerTick(kind); };
+  timer_ = std::move(timer);
+}
+
+void TsScrollBar::TimerTick(TimerKind kind) {
+  if (!timer_) return;
+  if (kind != TimerKind::Drag && timer_->Interval() != kRepeatInterval) {
+    timer_->SetInterval(kRepeatInterval);
+  }
+  switch (kind) {
+    case TimerKind::Button:
+      if (IsPressed(TScrollPart::FirstButton)) {
+        MovePosition(-SmallChange());
+      } else if (IsPressed(TScrollPart::SecondButton)) {
+        MovePosition(SmallChange());
+      } else {
+        timer_.reset();
+      }
+      break;
+    case TimerKind::Page: {
+      // Paging stops once the slider has reached the pointer.
+      const int target = Layout().PositionAt(Along(CursorPoint()));
+      if (IsPressed(TScrollPart::FirstTrack) && target < position_) {
+        MovePosition(-LargeChange());
+      } else if (IsPressed(TScrollPart::SecondTrack) && position_ < target) {
+        MovePosition(LargeChange());
+      } else {
+        timer_.reset();
+      }
+      break;
+    }
+    case TimerKind::Drag:
+      if (IsPressed(TScrollPart::Slider)) {
+        const int next = Layout().PositionAt(Along(CursorPoint())) - dragOffset_;
+        if (next != position_) SetPosition(next);
+      } else {
+        timer_.reset();
+      }
+      break;
+  }
+  RepaintIfNeeded();
+}
+
+// Windows and messages.
+
+void TsScrollBar::CreateParams(TCreateParams& params) {
+  TScrollBar::CreateParams(params);
+  platformWindow_ = !Skinned();
+  if (platformWindow_) return;
+  params.ClassName = kControlClassName;
+  params.PredefinedClass = false;
+  params.Style &= ~static_cast<DWORD>(SBS_VERT);
+}
+
+void TsScrollBar::CreateWindowHandle(const TCreateParams& params) {
+  if (platformWindow_) {
+    TScrollBar::CreateWindowHandle(params);
+  } else {
+    TWinControl::CreateWindowHandle(params);
+  }
+  needsRepaint_ = true;
+}
+
+void TsScrollBar::RecreateIfWrongKind() {
+  if (HandleAllocated() && platformWindow_ == Skinned()) RecreateWnd();
+}
+
+bool TsScrollBar::ReadyToPaint() const {
+  return HandleAllocated() && !locked_ && !platformWindow_ && skinData_.OwnerReady() && Skinned() &&
+         !SkinBroadcastInProgress && !IsLoading();
+}
+
+void TsScrollBar::HandleSkinCommand(TMessage& m) {
+  if (IsDestroying()) {
+    TScrollBar::WndProc(m);
+    return;
+  }
+  const bool ours = CarriesOwnManager(m);
+  switch (SkinCommandOf(m)) {
+    case SK_SKINCHANGED:
+      if (!ours) break;
+      skinData_.HandleSkinCommand(m);
+      return;
+    case SK_SKINREMOVED:
+      if (!ours) break;
+      skinData_.HandleSkinCommand(m);
+      timer_.reset();
+      states_.fill(kPartNormal);
+      RecreateWnd();
+      return;
+    case SK_REFRESH:
+      if (!ours) break;
+      skinData_.HandleSkinCommand(m);
+      skinData_.BackgroundChanged = true;
+      RecreateWnd();
+      return;
+    case SK_PARENTPAINTED:
+      skinData_.Updating = false;
+      Invalidate();
+      return;
+    case SK_ISSKINNED:
+      AnswerYes(m);
+      return;
+    default:
+      if (skinData_.HandleSkinCommand(m)) return;
+      break;
+  }
+  TScrollBar::WndProc(m);
+}
+
+void TsScrollBar::WndProc(TMessage& m) {
+  if (m.Msg == SM_ALPHACMD) {
+    HandleSkinCommand(m);
+    return;
+  }
+  if (!skinData_.OwnerReady() || !Skinned()) {
+    TScrollBar::WndProc(m);
+    return;
+  }
+  HandleSkinnedMessage(m);
+}
+
+void TsScrollBar::HandleSkinnedMessage(TMessage& m) {
+  const bool active = Enabled() && !platformWindow_;
+  switch (m.Msg) {
+    case WM_PAINT:
+      RecreateIfWrongKind();
+      if (m.WParam != 0) {
+        PaintSkinned(reinterpret_cast<HDC>(m.WParam));
+      } else if (HandleAllocated()) {
+        PaintScope paint(Handle());
+        PaintSkinned(paint.Dc());
+      }
+      return;
+    case WM_NCHITTEST:
+      RecreateIfWrongKind();
+      if (active) {
+        POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+        ::ScreenToClient(Handle(), &p);
+        Hover(p);
+      }
+      break;
+    case WM_PRINTCLIENT:
+      PaintSkinned(reinterpret_cast<HDC>(m.WParam));
+      return;
+    case WM_ERASEBKGND:
+      // Every pixel is painted in WM_PAINT.
+      m.Result = 1;
+      return;
+    case WM_GETDLGCODE:
+      m.Result = DLGC_WANTARROWS;
+      return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (active) Press(m);
+      break;
+    case WM_LBUTTONUP:
+      if (active) {
+        Release(m);
+        return;
+      }
+      break;
+    case WM_KEYDOWN:
+      if (active) KeyDown(m);
+      break;
+    case CM_CANCELMODE:
+      // The capture went elsewhere: nothing stays pressed.
+      timer_.reset();
+      if (scrollCode_ != kNoScrollCode) {
+        states_.fill(kPartNormal);
+        needsRepaint_ = true;
+        StopScrolling();
+        RepaintIfNeeded();
+      }
+      break;
+    default:
+      break;
+  }
+  if (skinData_.HandleControlMessage(m)) return;
+  TScrollBar::WndProc(m);
+  switch (m.Msg) {
+    case CM_MOUSEENTER:
+      if (active) MouseEntered();
+      break;
+    case CM_MOUSELEAVE:
+      if (active) MouseLeft();
+      break;
+    case CM_ENABLEDCHANGED:
+      states_.fill(kPartNormal);
+      needsRepaint_ = true;
+      Invalidate();
+      break;
+    case WM_SIZE:
+      needsRepaint_ = true;
+      Invalidate();
+      break;
+    default:
+      break;
+  }
+}
+
+// Painting.
+
+void TsScrollBar::RepaintIfNeeded() {
+  if (!needsRepaint_ || !ReadyToPaint()) return;
+  WindowDc dc(Handle());
+  PaintSkinned(dc.Get());
+}
+
+TCacheInfo TsScrollBar::Background() const {
+  if (memo_ == nullptr) return skinData_.RequestParentCache();
+  if (!memo_->HandleAllocated()) return {};
+  CacheInfo.Ready = false;
+  SkinCommandToWindow(memo_->Handle(), SK_GETCACHE);
+  TCacheInfo info = CacheInfo;
+  // A memo that has not painted its frame yet has no picture to offer.
+  if (info.Bitmap == nullptr || info.Bitmap->Empty()) return {};
+  if (dynamic_cast<TForm*>(memo_) == nullptr) {
+    info.X -= memo_->Left();
+    info.Y -= memo_->Top();
+  }
+  return info;
+}
+
+void TsScrollBar::PaintTracks(Bitmap24& cache) {
+  const TsSkinManager& manager = *skinData_.EffectiveManager();
+  const bool vertical = Kind() == TScrollBarKind::sbVertical;
+  const ScrollBarLayout layout = Layout();
+  const TCacheInfo background = Background();
+  const auto state = [&](TScrollPart part) {
+    if (!Enabled()) return kPartNormal;
+    return PartState(part) != kPartNormal ? PartState(part) : HotOrNormal();
+  };
+  for (const bool first : {true, false}) {
+    const TScrollPart part = first ? TScrollPart::FirstTrack : TScrollPart::SecondTrack;
+    const TRect r = ClipTo(PartRect(layout.Span(part)), cache);
+    if (IsEmptyRect(r)) continue;
+    const PartSection section = TrackSection(manager.Indexes(), vertical, first);
+    const SectionPaint paint =
+        PaintOf(manager, section, background, {Left() + r.Left, Top() + r.Top}, state(part));
+    PaintSectionByIndexes(paint, section.Border, cache, r, true);
+  }
+}
+
+void TsScrollBar::PaintButtons(Bitmap24& target, const Bitmap24& cache) {
+  const TsSkinManager& manager = *skinData_.EffectiveManager();
+  const bool vertical = Kind() == TScrollBarKind::sbVertical;
+  const ScrollBarLayout layout = Layout();
+  const int arrow = GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL);
+  const int length = vertical ? Height() : Width();
+  // The painter reads the background, the target may be a copy of it.
+  const TCacheInfo background{const_cast<Bitmap24*>(&cache), 0, 0, true};
+  for (const bool first : {true, false}) {
+    const TScrollPart part = first ? TScrollPart::FirstButton : TScrollPart::SecondButton;
+    const PartSection section = ButtonSection(manager.Indexes(), vertical, first);
+    int imageLength = 0;
+    if (manager.IsValidSectionIndex(section.Section) &&
+        manager.Sections()[static_cast<size_t>(section.Section)].ReservedBoolean &&
+        manager.IsValidMaskIndex(section.Border)) {
+      const ImageSize image = manager.Records().StateImageSize(section.Border);
+      imageLength = vertical ? image.Height : image.Width;
+    }
+    const int paintedLength = PaintedButtonLength(layout.Span(part).Length(), arrow, imageLength);
+    const ScrollSpan span =
+        first ? ScrollSpan{0, paintedLength} : ScrollSpan{length - paintedLength, length};
+    const TRect r = ClipTo(PartRect(span), target);
+    if (IsEmptyRect(r)) continue;
+    PaintSectionByIndexes(PaintOf(manager, section, background, {r.Left, r.Top}, PartState(part)),
+                          section.Border, target, r, true);
+    if (!manager.IsValidMaskIndex(section.Glyph)) continue;
+    const TsMaskData& glyph = manager.Masks()[static_cast<size_t>(section.Glyph)];
+    if (glyph.Image) {
+      const bool fits =
+          vertical ? glyph.Image->Height() / 2 < r.Height() : glyph.Image->Width() / 3 < r.Width();
+      if (!fits) continue;
+    }
+    const ImageSize size = manager.Records().StateImageSize(section.Glyph);
+    const TPoint at{r.Left + (r.Width() - size.Width) / 2, r.Top + (r.Height() - size.Height) / 2};
+    if (at.X >= 0 && at.Y >= 0) DrawMaskImage(target, at, PartState(part), glyph, 1);
+  }
+}
+
+void TsScrollBar::PaintSlider(Bitmap24& target, const Bitmap24& cache) {
+  const ScrollBarLayout layout = Layout();
+  if (!layout.SliderFits()) return;
+  if (!Enabled() && memo_ != nullptr && memo_->Enabled()) return;
+  const TsSkinManager& manager = *skinData_.EffectiveManager();
+  const bool vertical = Kind() == TScrollBarKind::sbVertical;
+  const PartSection section = SliderSection(manager.Indexes(), vertical);
+  if (!manager.IsValidSectionIndex(section.Section)) return;
+  const TRect r = ClipTo(PartRect(layout.Slider()), target);
+  if (IsEmptyRect(r)) return;
+  Bitmap24 slider(r.Width(), r.Height());
+  CopyBitmapRect(slider, cache, {0, 0}, r);
+  const int state = PartState(TScrollPart::Slider);
+  const TCacheInfo background{const_cast<Bitmap24*>(&cache), 0, 0, true};
+  PaintSectionByIndexes(PaintOf(manager, section, background, {r.Left, r.Top}, state),
+                        section.Border, slider, {0, 0, r.Width(), r.Height()}, true);
+  if (manager.IsValidMaskIndex(section.Glyph)) {
+    const TsMaskData& grip = manager.Masks()[static_cast<size_t>(section.Glyph)];
+    const bool fits = !grip.Image || (vertical ? grip.Image->Height() / 2 < r.Height()
+                                               : grip.Image->Width() / 2 < r.Width());
+    if (fits) {
+      const ImageSize size = manager.Records().StateImageSize(section.Glyph);
+      const int shift = state == kPartPressed ? 1 : 0;
+      DrawMaskImage(slider,
+                    {(r.Width() - size.Width) / 2 + shift, (r.Height() - size.Height) / 2 + shift},
+                    state, grip, 1);
+    }
+  }
+  CopyBitmapRect(target, slider, {r.Left, r.Top}, {0, 0, r.Width(), r.Height()});
+}
+
+void TsScrollBar::ApplyDisabledLookTo(Bitmap24& target) {
+  if (memo_ != nullptr) {
+    TCacheInfo memoCache = Background();
+    if (memoCache.Ready) {
+      // The memo's picture behind the bar, at the bar's offset from the memo.
+      memoCache.X = 0;
+      memoCache.Y = 0;
+      ApplyDisabledLook(target, static_cast<int>(disabledKind_), Color(),
+                        {Left() - memo_->Left(), Top() - memo_->Top()}, memoCache,
+                        SharedBackgroundColor);
+      return;
+    }
+    const TsSkinManager& manager = *skinData_.EffectiveManager();
+    const int track = manager.Indexes().ScrollBar1H;
+    if (manager.IsValidSectionIndex(track)) {
+      MixRectWithColor(target, {0, 0, target.Width() - 1, target.Height() - 1}, 40,
+                       manager.Sections()[static_cast<size_t>(track)].Color);
+    }
+    return;
+  }
+  const TCacheInfo parent = skinData_.RequestParentCache();
+  const TColor behind = parent.Ready ? clMagenta : GetBgColorOf(Parent());
+  ApplyDisabledLook(target, static_cast<int>(disabledKind_), Color(), {Left(), Top()}, parent,
+                    behind);
+}
+
+void TsScrollBar::PaintSkinned(HDC dc) {
+  if (!ReadyToPaint()) return;
+  skinData_.Updating = skinData_.IsUpdating();
+  if (skinData_.Updating) return;
+  needsRepaint_ = false;
+  skinData_.PrepareCacheBitmap();
+  Bitmap24& cache = *skinData_.CacheBitmap;
+  if (cache.Empty()) return;
+  PaintTracks(cache);
+  // A disabled bar fades a copy, so that the cache keeps the plain picture.
+  Bitmap24 faded;
+  if (!Enabled()) faded = cache.Clone();
+  Bitmap24& target = Enabled() ? cache : faded;
+  PaintButtons(target, cache);
+  PaintSlider(target, cache);
+  if (!Enabled()) ApplyDisabledLookTo(target);
+  skinData_.BackgroundChanged = false;
+  TCanvas canvas(dc);
+  canvas.Draw(0, 0, target);
+}
+
+}  // namespace au
