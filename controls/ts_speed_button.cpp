@@ -1,18 +1,23 @@
 #include "controls/ts_speed_button.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "controls/speed_button_layout.h"
+#include "paint/animation_settings.h"
 #include "paint/control_section.h"
 #include "paint/masks/draw_border_mask.h"
 #include "paint/masks/draw_mask_image.h"
+#include "paint/paint_child_scope.h"
 #include "paint/pixels/blend_with_key.h"
 #include "paint/pixels/disabled_look.h"
 #include "paint/pixels/gray_bitmap.h"
 #include "paint/pixels/shared_paint_state.h"
 #include "paint/repaint_border_corners.h"
 #include "paint/sections/section_background.h"
+#include "paint/state_fade.h"
 #include "paint/text_writers.h"
+#include "skin/skin_globals.h"
 #include "skin/skin_manager.h"
 
 namespace au {
@@ -70,11 +75,13 @@ void TsSpeedButton::RepaintViaParent() {
       !parent->HandleAllocated() || !Visible()) {
     return;
   }
-  parent->Perform(SM_ALPHACMD, SkinCommandParam(SK_SETPAINTCHILD), reinterpret_cast<LPARAM>(this));
-  const RECT bounds = BoundsRect();
-  parent->InvalidateArea(bounds, false);
+  const PaintChildScope only(*this);
+  parent->InvalidateArea(BoundsRect(), false);
   parent->Update();
-  parent->Perform(SM_ALPHACMD, SkinCommandParam(SK_SETPAINTCHILD), 0);
+}
+
+void TsSpeedButton::Animate(bool half, bool animated) {
+  ChangeStateWithFade(*this, animTimer_, half, animated);
 }
 
 void TsSpeedButton::StateChanged() {
@@ -82,13 +89,12 @@ void TsSpeedButton::StateChanged() {
     TSpeedButton::StateChanged();
     return;
   }
-  skinData_.BackgroundChanged = true;
-  RepaintViaParent();
+  if (!lookFollows_) Animate(false, false);
 }
 
-void TsSpeedButton::StateChangedBy(unsigned) {
-  skinData_.BackgroundChanged = true;
-  RepaintViaParent();
+void TsSpeedButton::StateChangedBy(TacAnimatEvent event) {
+  const bool half = event == aeMouseDown || event == aeMouseUp;
+  Animate(half, AnimationEventEnabled(event, animatEvents_));
 }
 
 void TsSpeedButton::PaintCaption(Bitmap24& cache, const RECT& area) {
@@ -205,6 +211,10 @@ void TsSpeedButton::Paint() {
     return;
   }
   if (Width() <= 0 || Height() <= 0) return;
+  if (animTimer_ && animTimer_->ShowsFrameOf(*this)) {
+    Canvas().Draw(0, 0, animTimer_->WorkPicture);
+    return;
+  }
   TsCommonData& d = skinData_;
   d.BackgroundChanged = Down() != lastDown_ || d.BackgroundChanged || d.PartlyVisible;
   lastDown_ = Down();
@@ -224,11 +234,17 @@ void TsSpeedButton::HandleSkinCommand(TMessage& m) {
   switch (SkinCommandOf(m)) {
     case SK_SKINCHANGED:
       if (!ours) break;
+      // A fade would go on blending pictures of the old skin. The stop that
+      // the manager sends before its refresh does not come through a skinned
+      // panel, which passes on only these three commands; the refresh that
+      // follows repaints the button.
+      animTimer_.reset();
       skinData_.HandleSkinCommand(m);
       UpdateOpacity();
       return;
     case SK_SKINREMOVED:
       if (!ours || IsDestroying()) break;
+      animTimer_.reset();
       skinData_.HandleSkinCommand(m);
       Invalidate();
       UpdateOpacity();
@@ -242,6 +258,11 @@ void TsSpeedButton::HandleSkinCommand(TMessage& m) {
       return;
     case SK_ISSKINNED:
       AnswerYes(m);
+      return;
+    case SK_STOPFADING:
+      // Also when the button is no longer skinned: a fade left running would
+      // tick on for ever.
+      StopStateFade(*this, animTimer_);
       return;
     default:
       if (!ReadyAndSkinned()) break;
@@ -297,8 +318,18 @@ void TsSpeedButton::WndProc(TMessage& m) {
     default:
       break;
   }
+  // A release while a frame is shown first settles the look that the press
+  // gave, so that the release fades from it.
+  if (m.Msg == WM_LBUTTONUP && animTimer_ && animTimer_->ShowsFrameOf(*this)) Animate(false, false);
   if (skinData_.HandleControlMessage(m)) return;
-  TSpeedButton::WndProc(m);
+  {
+    std::optional<FlagScope> follows;
+    if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK || m.Msg == WM_LBUTTONUP ||
+        m.Msg == CM_ENABLEDCHANGED) {
+      follows.emplace(lookFollows_);
+    }
+    TSpeedButton::WndProc(m);
+  }
   switch (m.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -308,8 +339,7 @@ void TsSpeedButton::WndProc(TMessage& m) {
       StateChangedBy(aeMouseUp);
       break;
     case CM_ENABLEDCHANGED:
-      skinData_.BackgroundChanged = true;
-      if (Visible()) RepaintViaParent();
+      Animate(false, false);
       break;
     default:
       break;

@@ -5,8 +5,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "controls/skinned_control.h"
+#include "paint/anim_timer.h"
+#include "paint/animat_events.h"
+#include "paint/fading_control.h"
 #include "ui/panel.h"
 #include "ui/speed_button.h"
 
@@ -15,15 +19,8 @@ namespace au {
 enum class TButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 enum TDisabledKindFlag : unsigned { dkBlended = 1, dkGrayed = 2 };
 enum TDisabledGlyphKindFlag : unsigned { dgBlended = 1, dgGrayed = 2 };
-enum TAnimatEventFlag : unsigned {
-  aeMouseEnter = 1,
-  aeMouseLeave = 2,
-  aeMouseDown = 4,
-  aeMouseUp = 8,
-  aeGlobalDef = 16,
-};
 
-class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92> {
+class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92>, public TsFadingControl {
  public:
   using TsSkinnedControl::TsSkinnedControl;
 
@@ -50,14 +47,17 @@ class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92> {
   void SetShowCaption(bool value) { Change(showCaption_, value); }
   bool DrawOverBorder() const { return drawOverBorder_; }
   void SetDrawOverBorder(bool value) { Change(drawOverBorder_, value); }
-  unsigned AnimatEvents() const { return animatEvents_; }
-  void SetAnimatEvents(unsigned value) { animatEvents_ = value; }
+  // The state changes that fade (when the section fades at all).
+  TacAnimatEvents AnimatEvents() const { return animatEvents_; }
+  void SetAnimatEvents(TacAnimatEvents value) { animatEvents_ = value; }
 
   // Called with the finished cache.
   std::function<void(TComponent* sender, Bitmap24& cache)> OnPaint;
 
   // 2 pressed, 1 hot, 0 normal.
   int CurrentState() const;
+  // The running state animation, null while the button shows its cache.
+  const TsAnimTimer* AnimTimer() const { return animTimer_.get(); }
 
   void Loaded() override;
   void WndProc(TMessage& message) override;
@@ -74,12 +74,20 @@ class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92> {
     skinData_.BackgroundChanged = true;
     RepaintViaParent();
   }
+  TsCommonData& FadingState() override { return skinData_; }
+  void PaintStateToCache() override { PrepareCache(); }
+  void RepaintState() override { RepaintViaParent(); }
+
   void HandleSkinCommand(TMessage& message);
   // Marks the button opaque while it is skinned: it then paints every pixel.
   void UpdateOpacity();
   // Repaints only this button on its parent's background.
   void RepaintViaParent();
-  void StateChangedBy(unsigned event);
+  // The look follows a new state, fading when `animated`; `half` (a press or
+  // release) makes the fade half as long.
+  void Animate(bool half, bool animated);
+  // A press or release fades in half the time of a mouse entry or exit.
+  void StateChangedBy(TacAnimatEvent event);
   void PrepareCache();
   void PaintCaption(Bitmap24& cache, const RECT& area);
   void PaintGlyph(Bitmap24& cache, const RECT& glyphRect);
@@ -95,10 +103,17 @@ class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92> {
   int textOffset_ = 0;
   bool showCaption_ = true;
   bool drawOverBorder_ = true;
-  unsigned animatEvents_ = aeGlobalDef;
+  TacAnimatEvents animatEvents_{aeGlobalDef};
+  // Set while a press, a release or a change of Enabled is handled: the
+  // state change that the standard handling makes is shown afterwards, by a
+  // fade from the picture it leaves.
+  bool lookFollows_ = false;
   bool lastDown_ = false;
   int lastNumGlyphs_ = 1;
   int lastSpacing_ = 4;
+  // Freed with the button, before its skin state: destruction stops a
+  // running animation first, without a last repaint.
+  std::unique_ptr<TsAnimTimer> animTimer_;
 };
 
 }  // namespace au
