@@ -97,12 +97,9 @@ void TsSpeedButton::StateChangedBy(TacAnimatEvent event) {
   Animate(half, AnimationEventEnabled(event, animatEvents_));
 }
 
-void TsSpeedButton::PaintCaption(Bitmap24& cache, const RECT& area) {
-  if (!showCaption_) return;
-  TBitmapCanvas canvas(cache);
-  canvas.Font().Assign(Font());
+SpeedButtonMeasures TsSpeedButton::Measures(TCanvas& canvas) const {
   SpeedButtonMeasures m;
-  m.Width = area.right - area.left;
+  m.Width = Width();
   m.Height = Height();
   m.GlyphWidth = GlyphWidth();
   m.GlyphHeight = m.GlyphWidth > 0 ? Glyph().Height() : 0;
@@ -110,14 +107,21 @@ void TsSpeedButton::PaintCaption(Bitmap24& cache, const RECT& area) {
   m.Margin = Margin();
   m.Spacing = Spacing();
   m.TextOffset = textOffset_;
-  m.HasCaption = !Caption().empty();
+  m.HasCaption = showCaption_ && !Caption().empty();
   m.Pressed = State() == TButtonState::bsDown || State() == TButtonState::bsExclusive;
   m.Layout = Layout();
   m.Alignment = alignment_;
-  RECT measured{0, 0, TextAreaWidth(m), 0};
-  canvas.DrawText(Caption(), measured, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
-  m.TextWidth = measured.right;
-  m.TextHeight = measured.bottom;
+  if (m.HasCaption) {
+    RECT measured{0, 0, TextAreaWidth(m), 0};
+    canvas.DrawText(Caption(), measured, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    m.TextWidth = measured.right;
+    m.TextHeight = measured.bottom;
+  }
+  return m;
+}
+
+void TsSpeedButton::PaintCaption(TCanvas& canvas, const SpeedButtonMeasures& m) {
+  if (!showCaption_) return;
   RECT r = CaptionRect(m);
   WriteControlText(canvas, Caption(), true, CurrentState() != 0, skinData_,
                    AlignmentFormat(textAlignment_) | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS, r);
@@ -147,48 +151,71 @@ void TsSpeedButton::PaintGlyph(Bitmap24& cache, const RECT& r) {
   PutGlyphImage(cache, glyph, 0, width, at, (disabledGlyphKind_ & dgBlended) ? 0.5 : 0);
 }
 
+// The state of the drop-down arrow part.
+int TsSpeedButton::ArrowState() const {
+  if (Down() || State() == TButtonState::bsDown || State() == TButtonState::bsExclusive) return 2;
+  return skinData_.IsHotState() ? 1 : 0;
+}
+
+void TsSpeedButton::PaintPart(Bitmap24& cache, const TCacheInfo& parent, const TRect& part,
+                              TPoint position, int state) {
+  TsSkinManager* manager = skinData_.EffectiveManager();
+  if (drawOverBorder_) {
+    PaintControlSection(skinData_, parent, true, false, cache, position, part, state);
+    return;
+  }
+  SectionPaint paint{
+      manager, skinData_.SkinSectionIndex, skinData_.SkinSection(),      parent, position,
+      state,   skinData_.PatternMaskIndex, skinData_.HotPatternMaskIndex};
+  PaintSectionBackground(paint, clMagenta, cache, part);
+}
+
+void TsSpeedButton::PaintPartBorder(Bitmap24& cache, const TCacheInfo& parent, const TRect& part,
+                                    TPoint position, int state) {
+  TsSkinManager* manager = skinData_.EffectiveManager();
+  if (drawOverBorder_ || !manager->IsValidMaskIndex(skinData_.BordersMaskIndex)) return;
+  TCacheInfo shifted = parent;
+  shifted.X += position.X;
+  shifted.Y += position.Y;
+  DrawBorderMask(cache, part, true, false, state,
+                 manager->Masks()[static_cast<size_t>(skinData_.BordersMaskIndex)], shifted);
+}
+
+void TsSpeedButton::PaintArrowPart(Bitmap24& cache, const TCacheInfo& parent) {
+  const int state = ArrowState();
+  const TRect part{Width() - 16, 0, Width(), Height()};
+  const TPoint position{Left() + Width() - 16, Top()};
+  PaintPart(cache, parent, part, position, state);
+  PaintPartBorder(cache, parent, part, position, state);
+  TsSkinManager* manager = skinData_.EffectiveManager();
+  const int arrow = manager->Indexes().ScrollBtnBottomGlyph;
+  if (!manager->IsValidMaskIndex(arrow)) return;
+  const TsMaskData& mask = manager->Masks()[static_cast<size_t>(arrow)];
+  // One state image of the rectangle, even for a mask with its own picture.
+  const int gw = mask.ImageCount > 0 ? mask.Rect.Width() / mask.ImageCount : 0;
+  const int gh = mask.Rect.Height() / std::max(mask.MaskType + 1, 1);
+  DrawMaskImage(cache, {(16 - gw) / 2 + (Width() - 16) + 1, (Height() - gh) / 2}, state, mask, 1);
+}
+
 void TsSpeedButton::PrepareCache() {
   skinData_.PrepareCacheBitmap();
   Bitmap24& cache = *skinData_.CacheBitmap;
   const TCacheInfo parent = skinData_.RequestParentCache();
   if (parent.Ready && parent.Bitmap != nullptr && parent.Bitmap->Width() == 0) return;
-  TsSkinManager* manager = skinData_.EffectiveManager();
   const int state = CurrentState();
   const TPoint position{Left(), Top()};
   SharedBackgroundColor = parent.Ready ? clMagenta : ResolveColor(Parent()->Color());
-  const RECT main{0, 0, Width() - ArrowWidth(), Height()};
-  const TRect mainRect{main.left, main.top, main.right, main.bottom};
-  const SpeedButtonMeasures glyphMeasures = [&] {
-    SpeedButtonMeasures m;
-    m.Width = main.right;
-    m.Height = Height();
-    m.GlyphWidth = GlyphWidth();
-    m.GlyphHeight = m.GlyphWidth > 0 ? Glyph().Height() : 0;
-    m.ArrowWidth = ArrowWidth();
-    m.Margin = Margin();
-    m.Spacing = Spacing();
-    m.HasCaption = showCaption_ && !Caption().empty();
-    m.Pressed = State() == TButtonState::bsDown || State() == TButtonState::bsExclusive;
-    m.Layout = Layout();
-    m.Alignment = alignment_;
-    return m;
-  }();
-  if (drawOverBorder_) {
-    PaintControlSection(skinData_, parent, true, false, cache, position, mainRect, state);
-    PaintCaption(cache, main);
-    PaintGlyph(cache, GlyphRect(glyphMeasures));
-  } else {
-    SectionPaint paint{
-        manager, skinData_.SkinSectionIndex, skinData_.SkinSection(),      parent, position,
-        state,   skinData_.PatternMaskIndex, skinData_.HotPatternMaskIndex};
-    PaintSectionBackground(paint, clMagenta, cache, mainRect);
-    PaintCaption(cache, main);
-    PaintGlyph(cache, GlyphRect(glyphMeasures));
-    if (manager->IsValidMaskIndex(skinData_.BordersMaskIndex)) {
-      DrawBorderMask(cache, mainRect, true, false, state,
-                     manager->Masks()[static_cast<size_t>(skinData_.BordersMaskIndex)], parent);
-    }
+  const TRect main{0, 0, Width() - ArrowWidth(), Height()};
+  PaintPart(cache, parent, main, position, state);
+  {
+    TBitmapCanvas canvas(cache);
+    canvas.Font().Assign(Font());
+    const SpeedButtonMeasures measures = Measures(canvas);
+    PaintCaption(canvas, measures);
+    PaintGlyph(cache, GlyphRect(measures));
   }
+  PaintPartBorder(cache, parent, main, position, state);
+  if (buttonStyle_ == TButtonStyle::tbsDropDown) PaintArrowPart(cache, parent);
   if (!Enabled()) {
     if (parent.Ready && parent.Bitmap != nullptr && !skinData_.ShowsParent() &&
         !skinData_.UrgentPaint) {

@@ -8,9 +8,11 @@
 #include <memory>
 
 #include "controls/skinned_control.h"
+#include "controls/speed_button_layout.h"
 #include "paint/anim_timer.h"
 #include "paint/animat_events.h"
 #include "paint/fading_control.h"
+#include "paint/pixels/rect.h"
 #include "ui/panel.h"
 #include "ui/speed_button.h"
 
@@ -89,7 +91,17 @@ class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92>, public TsFading
   // A press or release fades in half the time of a mouse entry or exit.
   void StateChangedBy(TacAnimatEvent event);
   void PrepareCache();
-  void PaintCaption(Bitmap24& cache, const RECT& area);
+  // The caption's and the glyph's measures, with the caption measured on `canvas`.
+  SpeedButtonMeasures Measures(TCanvas& canvas) const;
+  void PaintCaption(TCanvas& canvas, const SpeedButtonMeasures& measures);
+  // A part of the button (the main part, or the drop-down arrow part) in a state.
+  void PaintPart(Bitmap24& cache, const TCacheInfo& parent, const TRect& part, TPoint position,
+                 int state);
+  // The border over a part when the caption is not drawn over it.
+  void PaintPartBorder(Bitmap24& cache, const TCacheInfo& parent, const TRect& part,
+                       TPoint position, int state);
+  void PaintArrowPart(Bitmap24& cache, const TCacheInfo& parent);
+  int ArrowState() const;
   void PaintGlyph(Bitmap24& cache, const RECT& glyphRect);
   int ArrowWidth() const { return buttonStyle_ == TButtonStyle::tbsDropDown ? 16 : 0; }
 

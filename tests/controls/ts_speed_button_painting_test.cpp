@@ -223,3 +223,73 @@ TEST_F(SpeedButtonPaintingTest, TheScreenShowsTheCacheInEveryState) {
 
 }  // namespace
 }  // namespace au
+
+namespace au {
+namespace {
+
+// The columns in which a colour appears.
+std::pair<int, int> ColumnsOf(const Bitmap24& b, TColor colour) {
+  int first = b.Width();
+  int last = -1;
+  for (int y = 0; y < b.Height(); ++y) {
+    for (int x = 0; x < b.Width(); ++x) {
+      if (b.Pixel(x, y) != colour) continue;
+      first = std::min(first, x);
+      last = std::max(last, x);
+    }
+  }
+  return {first, last};
+}
+
+class SpeedButtonPartsTest : public test::PaintedFormTest {};
+
+TEST_F(SpeedButtonPartsTest, AGlyphBesideACaptionSitsLeftOfTheText) {
+  Activate({"[FLAT]", "COLOR=16777215", "HOTCOLOR=16777215", "FONTCOLOR=0", "HOTFONTCOLOR=0"});
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 400, 300});
+  auto* button = Add<TsSpeedButton>(panel, {40, 50, 121, 22});
+  button->SkinData().SetSkinSection("FLAT");
+  button->SetCaption("Overwrite");
+  Bitmap24 glyph(8, 8);
+  glyph.Fill(MakeColor(220, 20, 20));
+  glyph.SetPixel(0, 7, clMagenta);
+  button->SetGlyph(std::move(glyph));
+  ShowAndPaint();
+  const Bitmap24 cache = CacheOf(button->SkinData());
+  const auto [glyphLeft, glyphRight] = ColumnsOf(cache, MakeColor(220, 20, 20));
+  const auto [textLeft, textRight] = ColumnsOf(cache, clBlack);
+  ASSERT_LE(glyphLeft, glyphRight);
+  ASSERT_LE(textLeft, textRight);
+  // Glyph, spacing, caption: the glyph ends before the text begins.
+  EXPECT_LT(glyphRight, textLeft);
+}
+
+TEST_F(SpeedButtonPartsTest, TheDropDownArrowPartIsPaintedAroundItsArrow) {
+  Activate();
+  auto* panel = Add<TsPanel>(form_.get(), {0, 0, 400, 300});
+  auto* button = Add<TsSpeedButton>(panel, {40, 50, 121, 22});
+  button->SkinData().SetSkinSection("BARTITLE");
+  button->SetCaption("Menu");
+  button->SetButtonStyle(TButtonStyle::tbsDropDown);
+  ShowAndPaint();
+  const Bitmap24 cache = CacheOf(button->SkinData());
+  const int arrow = manager_->Indexes().ScrollBtnBottomGlyph;
+  ASSERT_GE(arrow, 0);
+  const TsMaskData& mask = manager_->Masks()[static_cast<size_t>(arrow)];
+  const int gw = mask.Rect.Width() / mask.ImageCount;
+  const int gh = mask.Rect.Height() / (mask.MaskType + 1);
+  const RECT glyph{(16 - gw) / 2 + cache.Width() - 16 + 1, (cache.Height() - gh) / 2, 0, 0};
+  // A fresh cache is black; the part must be painted from the section
+  // everywhere but where the arrow itself is drawn.
+  int black = 0;
+  for (int y = 0; y < cache.Height(); ++y) {
+    for (int x = cache.Width() - 16; x < cache.Width(); ++x) {
+      const bool inGlyph =
+          x >= glyph.left && x < glyph.left + gw && y >= glyph.top && y < glyph.top + gh;
+      if (!inGlyph && cache.Pixel(x, y) == clBlack) ++black;
+    }
+  }
+  EXPECT_EQ(black, 0);
+}
+
+}  // namespace
+}  // namespace au
