@@ -152,6 +152,9 @@ void TsMemo::PlaceScrollBars() {
 }
 
 void TsMemo::ScrollTo(TsScrollBar& bar) {
+  // While the bars are brought in step they follow the edit control; sending
+  // their (possibly clamped) positions back would scroll it.
+  if (gUpdatingScrollBars) return;
   const int position = bar.Position();
   if (bar.Kind() == TScrollBarKind::sbVertical) {
     if (position > 0xFFFF) {

@@ -136,6 +136,29 @@ TEST_F(MemoTest, ScrollingOrTypingInTheEditControlMovesTheOverlaySlider) {
   EXPECT_EQ(memo_->Text(), LongText() + "x");
 }
 
+TEST_F(MemoTest, KeepingTheBarsInStepNeverScrollsTheEditControl) {
+  ASSERT_NE(Horizontal(), nullptr);
+  // The caret at the end of a long last line scrolls the text as far as the
+  // edit control likes, which may lie beyond what its scroll range admits.
+  memo_->SetText(LongText() + "\r\n" + std::string(400, 'w'));
+  const int length = static_cast<int>(memo_->Text().size());
+  SendMessageA(memo_->Handle(), EM_SETSEL, length, length);
+  SendMessageA(memo_->Handle(), EM_SCROLLCARET, 0, 0);
+  PumpMessages(30);
+  const int across = EditScrollInfo(*memo_, SB_HORZ).nPos;
+  EXPECT_GT(across, 0);
+  Vertical()->SetPosition(0);
+  PumpMessages(30);
+  EXPECT_EQ(FirstVisibleLine(*memo_), 0);
+  EXPECT_EQ(EditScrollInfo(*memo_, SB_HORZ).nPos, across);
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(memo_->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, static_cast<DWORD>(length));
+  EXPECT_EQ(end, static_cast<DWORD>(length));
+}
+
 TEST_F(MemoTest, AMemoFifteenPixelsWideOrLessHasNoOverlayBars) {
   memo_->SetBounds(10, 10, 15, 200);
   PumpMessages(30);
