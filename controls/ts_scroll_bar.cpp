@@ -111,8 +111,12 @@ int ClampToInt(long long value) {
 TsScrollBar::TsScrollBar(TComponent* owner) : TsSkinnedControl(owner) {}
 
 TsScrollBar::~TsScrollBar() {
-  // A timer must not fire into a bar that is going away.
+  // A timer must not fire into a bar that is going away, and a press cut
+  // short gives the hints back.
   timer_.reset();
+  if (scrollCode_ != kNoScrollCode && Application() != nullptr) {
+    Application()->SetShowHint(savedShowHint_);
+  }
 }
 
 bool TsScrollBar::Skinned() const {
@@ -209,7 +213,8 @@ void TsScrollBar::SetParams(int position, int min, int max) {
 }
 
 void TsScrollBar::SetPageSize(int pageSize) {
-  if (pageSize < 0) return;
+  // The memo hands its bars their page on every update: only a change repaints.
+  if (pageSize < 0 || pageSize == pageSize_) return;
   pageSize_ = pageSize;
   if (platformWindow_) ApplyToWindow();
   needsRepaint_ = true;

@@ -11,6 +11,7 @@
 
 #include "tests/controls/skinned_panel_form.h"
 #include "tests/ui/pixel_probe.h"
+#include "ui/application.h"
 
 namespace au {
 namespace {
@@ -91,7 +92,9 @@ TEST_F(ScrollBarTest, IsAPlainWindowWhileSkinnedAndThePlatformsBarOtherwise) {
 TEST_F(ScrollBarTest, AHeldButtonStepsAtOnceThenOnEachTickOfItsTimer) {
   ASSERT_TRUE(UsualArrows());
   bar_->SetSmallChange(3);
+  ASSERT_TRUE(Application()->ShowHint());
   Press(195);
+  EXPECT_FALSE(Application()->ShowHint());  // no hint pops up over a held bar
   EXPECT_EQ(bar_->Position(), 3);
   EXPECT_EQ(bar_->PartState(TScrollPart::SecondButton), kPartPressed);
   EXPECT_EQ(bar_->PartState(TScrollPart::FirstTrack), kPartHot);
@@ -103,6 +106,7 @@ TEST_F(ScrollBarTest, AHeldButtonStepsAtOnceThenOnEachTickOfItsTimer) {
   bar_->RepeatTimer()->Fire();
   EXPECT_EQ(bar_->Position(), 9);
   Release(195);
+  EXPECT_TRUE(Application()->ShowHint());
   EXPECT_EQ(bar_->RepeatTimer(), nullptr);
   EXPECT_EQ(bar_->PartState(TScrollPart::SecondButton), kPartHot);
   EXPECT_EQ(bar_->ScrollCode(), kNoScrollCode);
@@ -148,6 +152,19 @@ TEST_F(ScrollBarTest, PagingStopsOnceTheSliderHasReachedThePointer) {
 TEST_F(ScrollBarTest, RealRepeatTimersPageUntilThePointer) {
   ASSERT_TRUE(UsualArrows());
   bar_->SetLargeChange(10);
+  // The pointer rests on the bar first, long enough for the display's news
+  // of earlier pointer moves (the previous test's among them) to have come.
+  POINT target{8, 150};
+  ClientToScreen(bar_->Handle(), &target);
+  int steady = 0;
+  ASSERT_TRUE(test::PumpUntil([&] {
+    POINT now{};
+    GetCursorPos(&now);
+    steady = now.x == target.x && now.y == target.y ? steady + 1 : 0;
+    if (steady == 0) test::MoveMouseTo(*bar_, 8, 150);
+    PumpMessages(50);
+    return steady >= 6;
+  }));
   Press(150);
   EXPECT_TRUE(test::PumpUntil([&] { return bar_->RepeatTimer() == nullptr; }, 10000));
   // It stops with the slider under the pointer (at 80 the slider spans 139 to
