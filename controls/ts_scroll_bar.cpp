@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
 #include <stdexcept>
 #include <string>
 
