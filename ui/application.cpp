@@ -7,6 +7,7 @@
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/hint_window.h"
+#include "ui/popup_menu.h"
 #include "ui/timer.h"
 #include "ui/wide_text.h"
 
@@ -86,6 +87,10 @@ LRESULT CALLBACK TApplication::HiddenWndProc(HWND wnd, UINT msg, WPARAM wParam, 
 
 LRESULT TApplication::HiddenWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage m{msg, wParam, lParam, 0};
+  // Pop-up menus are owned by this window unless they name another.
+  if ((msg == WM_MEASUREITEM || msg == WM_DRAWITEM) && TPopupMenu::DispatchOwnerDraw(m)) {
+    return m.Result;
+  }
   // Hooks may come and go while the message is handed round: a removed one is
   // not called any more (its owner may be gone), and the running one is a
   // copy, so that it may remove itself.

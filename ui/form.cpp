@@ -23,21 +23,47 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
   RecreateWnd();
 }
 
+void TForm::SetBorderIcons(TBorderIcons icons) {
+  if (icons == borderIcons_) return;
+  borderIcons_ = icons;
+  if (!HandleAllocated()) return;
+  constexpr DWORD kIconStyles = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE));
+  SetWindowLongPtrW(Handle(), GWL_STYLE, (style & ~kIconStyles) | (FrameStyle() & kIconStyles));
+  SetWindowLongPtrW(Handle(), GWL_EXSTYLE,
+                    (exStyle & ~WS_EX_CONTEXTHELP) | (FrameExStyle() & WS_EX_CONTEXTHELP));
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 DWORD TForm::FrameStyle() const {
+  // Without the system menu the platform shows none of the caption buttons.
+  const DWORD systemMenu = (borderIcons_ & biSystemMenu) ? WS_SYSMENU : 0;
+  const DWORD boxes = systemMenu != 0 ? ((borderIcons_ & biMinimize) ? WS_MINIMIZEBOX : 0) |
+                                            ((borderIcons_ & biMaximize) ? WS_MAXIMIZEBOX : 0)
+                                      : 0;
   switch (borderStyle_) {
     case TFormBorderStyle::bsNone:
       return WS_POPUP;
     case TFormBorderStyle::bsSingle:
-      return WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+      return WS_CAPTION | systemMenu | boxes;
     case TFormBorderStyle::bsDialog:
-      return WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+      return WS_CAPTION | systemMenu | DS_MODALFRAME;
     default:
-      return WS_OVERLAPPEDWINDOW;
+      return WS_CAPTION | WS_THICKFRAME | systemMenu | boxes;
   }
 }
 
 DWORD TForm::FrameExStyle() const {
-  return borderStyle_ == TFormBorderStyle::bsDialog ? WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE : 0;
+  DWORD exStyle =
+      borderStyle_ == TFormBorderStyle::bsDialog ? WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE : 0;
+  // The help button shows only where the boxes do not.
+  const bool help = (borderIcons_ & biHelp) && (borderIcons_ & biSystemMenu) &&
+                    (borderStyle_ == TFormBorderStyle::bsDialog ||
+                     (borderIcons_ & (biMinimize | biMaximize)) == 0);
+  if (help) exStyle |= WS_EX_CONTEXTHELP;
+  return exStyle;
 }
 
 void TForm::SetClientSize(int width, int height) {

@@ -9,6 +9,12 @@ namespace au {
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum class TPosition { poDesigned, poDesktopCenter, poScreenCenter };
 
+// The caption buttons the platform draws for a form: the system menu with
+// the close button, the minimise and maximise boxes, the help button.
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = unsigned;
+inline constexpr TBorderIcons kDefaultBorderIcons = biSystemMenu | biMinimize | biMaximize;
+
 class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner);
@@ -16,6 +22,10 @@ class TForm : public TWinControl {
 
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TFormBorderStyle style);
+  // Changing them restyles the existing window in place; the frame keeps its
+  // size.
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons icons);
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
   void SetClientWidth(int width) { SetClientSize(width, clientHeight_); }
@@ -54,6 +64,7 @@ class TForm : public TWinControl {
   DWORD FrameExStyle() const;
 
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+  TBorderIcons borderIcons_ = kDefaultBorderIcons;
   TPosition position_ = TPosition::poDesigned;
   int clientWidth_ = 0;
   int clientHeight_ = 0;

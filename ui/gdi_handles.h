@@ -28,6 +28,8 @@ class GdiObject {
 
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
+  // Gives the handle up to a new owner (the platform, for a window region).
+  Handle Release() { return std::exchange(handle_, nullptr); }
   void Reset(Handle h = nullptr) {
     if (handle_ != nullptr) DeleteObject(handle_);
     handle_ = h;

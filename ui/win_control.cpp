@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/gdi_handles.h"
+#include "ui/popup_menu.h"
 #include "ui/wide_text.h"
 #include "ui/window_class.h"
 
@@ -252,6 +253,9 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_SETCURSOR:
       if (SetCursorFromControl(m)) return;
       break;
+    case WM_MEASUREITEM:
+      if (TPopupMenu::DispatchOwnerDraw(m)) return;
+      break;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:
@@ -260,6 +264,7 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORSCROLLBAR:
     case WM_DRAWITEM:
+      if (m.Msg == WM_DRAWITEM && TPopupMenu::DispatchOwnerDraw(m)) return;
       if (ReflectToChild(m)) return;
       break;
     case WM_PAINT:
