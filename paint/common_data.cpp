@@ -108,17 +108,23 @@ bool TsCommonData::OwnerReady() const {
          !c->IsDestroying() && c->Parent() != nullptr;
 }
 
-void TsCommonData::TellOwner(TsSkinManager* manager) {
-  if (OwnerControl == nullptr || OwnerControl->Parent() == nullptr ||
-      OwnerControl->IsDestroying()) {
-    return;
-  }
+void TsCommonData::TellOwner(TsSkinManager* manager, bool frameToo) {
+  const bool toControl = OwnerControl != nullptr && OwnerControl->Parent() != nullptr &&
+                         !OwnerControl->IsDestroying();
+  const bool toFrame = frameToo && OwnerControl == nullptr && OwnerHandler &&
+                       OwnerObject != nullptr && !OwnerObject->IsDestroying();
+  if (!toControl && !toFrame) return;
   const bool found = manager != nullptr && manager->IsValidSectionIndex(SkinSectionIndex);
+  TMessage m = SkinCommandMessage(found ? SK_REFRESH : SK_SKINREMOVED, 0,
+                                  reinterpret_cast<LPARAM>(manager));
   try {
-    OwnerControl->Perform(SM_ALPHACMD, SkinCommandParam(found ? SK_REFRESH : SK_SKINREMOVED),
-                          reinterpret_cast<LPARAM>(manager));
+    if (toControl) {
+      OwnerControl->WindowProc(m);
+    } else {
+      OwnerHandler(m);
+    }
   } catch (...) {
-    // The control keeps its previous look; nothing reaches the user.
+    // The owner keeps its previous look; nothing reaches the user.
   }
 }
 
@@ -133,7 +139,7 @@ void TsCommonData::SetSkinManager(TsSkinManager* manager) {
   } else {
     SkinSectionIndex = -1;
   }
-  TellOwner(manager);
+  TellOwner(manager, true);
 }
 
 void TsCommonData::SetSkinSection(const std::string& section) {
@@ -145,7 +151,7 @@ void TsCommonData::SetSkinSection(const std::string& section) {
   } else {
     SkinSectionIndex = -1;
   }
-  TellOwner(manager);
+  TellOwner(manager, false);
 }
 
 void TsCommonData::SetCustomColor(bool value) {

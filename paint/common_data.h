@@ -65,6 +65,9 @@ class TsCommonData {
   bool Painting = false;  // refuses re-entrant painting of the form frame
   TControl* const OwnerControl;
   TComponent* const OwnerObject;
+  // An owner that is not a control (the form frame) has no window procedure
+  // of its own; what it must be told directly is handed to this.
+  TWndMethod OwnerHandler;
   std::unique_ptr<Bitmap24> CacheBitmap;
   unsigned ControlClassCode = 0;
   bool Focused = false;
@@ -112,7 +115,9 @@ class TsCommonData {
   // Section colour and font colour onto an edit control, unless custom.
   void ApplySectionColors();
   void RestoreSystemColors();
-  void TellOwner(TsSkinManager* manager);
+  // SK_REFRESH when the section was found, else SK_SKINREMOVED: to a placed
+  // control, and with `frameToo` also to an owner that is not a control.
+  void TellOwner(TsSkinManager* manager, bool frameToo);
   void PositionChanged(unsigned parameter);
   void AnswerBackgroundColor();
   TColor ParentColorFor() const;
