@@ -120,6 +120,12 @@ void TForm1::ReadStoredLayout() {
   sSkinManager1->SetSkinName(kElegantSkinName);
   sSkinManager1->SetSkinInfo("4.81");
 
+  // The frame is drawn from the skin: an edit-like window section under the
+  // title section, and only the close button.
+  sSkinProvider1 = layout.Add<TsSkinProvider>("sSkinProvider1");
+  sSkinProvider1->SkinData().SetSkinSection("EDIT");
+  sSkinProvider1->SetTitleSkin("FORMTITLE");
+
   SetActiveControl(sMemo1);
   layout.Finish();
 }

@@ -11,6 +11,7 @@
 #include "controls/ts_panel.h"
 #include "controls/ts_speed_button.h"
 #include "controls/ts_status_bar.h"
+#include "frame/skin_provider.h"
 #include "skin/skin_manager.h"
 #include "ui/form.h"
 
@@ -36,6 +37,7 @@ class TForm1 : public TForm {
   TsMemo* sMemo2 = nullptr;
   TsStatusBar* sStatusBar1 = nullptr;
   TsSkinManager* sSkinManager1 = nullptr;
+  TsSkinProvider* sSkinProvider1 = nullptr;
 
   void FormCreate(TComponent* sender);
   void sSpeedButton1Click(TComponent* sender);
