@@ -217,16 +217,19 @@ void TsSkinProvider::ApplyGlobalColor() {
 
 // --- The window shape ---------------------------------------------------------
 
-void TsSkinProvider::SetShape(HRGN region, bool redraw) {
+bool TsSkinProvider::SetShape(HRGN region, bool redraw) {
   if (form_ == nullptr || !form_->HandleAllocated()) {
     if (region != nullptr) DeleteObject(region);
-    return;
+    return false;
   }
+  // Whatever the window had, it is not the shape of the holes any more.
+  holesApplied_ = false;
   inRegionUpdate_ = true;
   // Once set, the region belongs to the window.
   const bool set = SetWindowRgn(form_->Handle(), region, redraw ? TRUE : FALSE) != 0;
   inRegionUpdate_ = false;
   if (!set && region != nullptr) DeleteObject(region);
+  return set;
 }
 
 void TsSkinProvider::RemoveShape(bool redraw) {
@@ -254,19 +257,19 @@ void TsSkinProvider::CutTitleFromShape() {
 void TsSkinProvider::RebuildShape(const FrameGeometry& g) {
   TsSkinManager* manager = skinData_->EffectiveManager();
   if (manager == nullptr) return;
-  regionHoles_.clear();
+  std::vector<TRect> holes;
   const auto addHoles = [&](int maskIndex, bool top, bool bottom) {
     if (!manager->IsValidMaskIndex(maskIndex)) return;
     const TsMaskData& mask = manager->Masks()[static_cast<size_t>(maskIndex)];
     const SkinRecords& records = manager->Records();
     const int left = records.BorderLeft(maskIndex);
     const int right = records.BorderRight(maskIndex);
-    if (top)
-      AddCornerHoles(regionHoles_, mask, {left, records.BorderTop(maskIndex), right}, false, 0,
-                     g.Width);
+    if (top) {
+      AddCornerHoles(holes, mask, {left, records.BorderTop(maskIndex), right}, false, 0, g.Width);
+    }
     if (bottom) {
       const int rows = records.BorderBottom(maskIndex);
-      AddCornerHoles(regionHoles_, mask, {left, rows, right}, true, g.Height - rows, g.Width);
+      AddCornerHoles(holes, mask, {left, rows, right}, true, g.Height - rows, g.Width);
     }
   };
   addHoles(skinData_->BordersMaskIndex, true, true);
@@ -274,7 +277,19 @@ void TsSkinProvider::RebuildShape(const FrameGeometry& g) {
   const int title = manager->SectionIndex(titleName);
   if (title >= 0) addHoles(manager->MaskIndex(title, titleName, "BORDERSMASK"), true, false);
   regionValid_ = true;
-  SetShape(MakeWindowShape(g.Width, g.Height, regionHoles_).Release(), true);
+  // Setting a shape is dear (the display server reshapes and repaints the
+  // window); the one the window has may well be this one already.
+  const bool same = holesApplied_ && appliedShapeSize_.cx == g.Width &&
+                    appliedShapeSize_.cy == g.Height &&
+                    std::equal(holes.begin(), holes.end(), regionHoles_.begin(), regionHoles_.end(),
+                               [](const TRect& a, const TRect& b) {
+                                 return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right &&
+                                        a.Bottom == b.Bottom;
+                               });
+  if (same) return;
+  regionHoles_ = std::move(holes);
+  holesApplied_ = SetShape(MakeWindowShape(g.Width, g.Height, regionHoles_).Release(), true);
+  appliedShapeSize_ = {g.Width, g.Height};
 }
 
 // --- Skin commands ------------------------------------------------------------
@@ -436,6 +451,7 @@ void TsSkinProvider::HandleSkinnedMessage(TMessage& m) {
       CallOldWindowProc(m);
       // A window made again has no shape and shows nothing of the frame yet.
       regionValid_ = false;
+      holesApplied_ = false;
       PrepareForSkin();
       return;
     case WM_NCPAINT:

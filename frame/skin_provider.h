@@ -145,7 +145,8 @@ class TsSkinProvider : public TComponent {
   void RebuildShape(const FrameGeometry& g);
   void CutTitleFromShape();
   void RemoveShape(bool redraw);
-  void SetShape(HRGN region, bool redraw);
+  // True when the window took the region.
+  bool SetShape(HRGN region, bool redraw);
 
   // Caption buttons (skin_provider_buttons.cpp).
   bool ButtonEnabled(int code) const;
@@ -209,6 +210,9 @@ class TsSkinProvider : public TComponent {
   int hotButtonCode_ = 0;
   bool regionValid_ = false;
   bool inRegionUpdate_ = false;
+  // The window's shape is the one RegionHoles give, for this size.
+  bool holesApplied_ = false;
+  SIZE appliedShapeSize_{0, 0};
   bool fullRepaint_ = true;
   bool prepared_ = false;
   bool iconsTaken_ = false;
