@@ -104,7 +104,8 @@ void TsStatusBar::RebuildCache() {
       DrawPart(canvas, part, panels[i].Text, panels[i].Alignment, false, last);
     }
   }
-  if (SizeGrip()) DrawSizeGrip();
+  // A grip on a window that cannot be resized would promise what it cannot do.
+  if (ShowsSizeGrip()) DrawSizeGrip();
   skinData_.BackgroundChanged = false;
 }
 
