@@ -18,6 +18,7 @@
 #include "skin/elegant_skin.h"
 #include "skin/skin_globals.h"
 #include "skin/skin_manager.h"
+#include "tests/support/bitmap_compare.h"
 #include "tests/support/gui_driver.h"
 #include "tests/ui/pixel_probe.h"
 #include "tests/ui/shown_form.h"
@@ -31,15 +32,7 @@ using test::PumpMessages;
 using test::PumpUntil;
 using test::SendMouse;
 
-bool Same(const Bitmap24& a, const Bitmap24& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y) {
-    for (int x = 0; x < a.Width(); ++x) {
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-    }
-  }
-  return true;
-}
+using test::SamePixels;
 
 // Sum of the channel differences of two pictures of one size.
 long Distance(const Bitmap24& a, const Bitmap24& b) {
@@ -113,7 +106,7 @@ class FadeRecorder {
     if (command != SK_SETUPDATING || timer == nullptr) return;
     Frames.push_back(timer->WorkPicture.Clone());
     const Bitmap24& cache = *button_.SkinData().CacheBitmap;
-    if (Targets.empty() || !Same(Targets.back(), cache)) Targets.push_back(cache.Clone());
+    if (Targets.empty() || !SamePixels(Targets.back(), cache)) Targets.push_back(cache.Clone());
   }
 
   TsSpeedButton& button_;
@@ -179,13 +172,13 @@ TEST_F(SpeedButtonFadeTest, HoveringFadesFromTheNormalToTheHotLookInTwentyFrames
   ASSERT_EQ(recorder.Targets.size(), 1u);
   EXPECT_EQ(recorder.Stops, 1);
   const Bitmap24& hot = recorder.Targets[0];
-  EXPECT_FALSE(Same(hot, normal));
+  EXPECT_FALSE(SamePixels(hot, normal));
   // 255 − 1 × 256 div 20 = 243 of the normal look, then on to none of it.
-  EXPECT_TRUE(Same(recorder.Frames[0], Blended(normal, hot, 243)));
-  EXPECT_FALSE(Same(recorder.Frames[0], normal));
-  EXPECT_FALSE(Same(recorder.Frames[0], hot));
-  EXPECT_TRUE(Same(recorder.Frames[9], Blended(normal, hot, 127)));
-  EXPECT_TRUE(Same(recorder.Frames.back(), hot));
+  EXPECT_TRUE(SamePixels(recorder.Frames[0], Blended(normal, hot, 243)));
+  EXPECT_FALSE(SamePixels(recorder.Frames[0], normal));
+  EXPECT_FALSE(SamePixels(recorder.Frames[0], hot));
+  EXPECT_TRUE(SamePixels(recorder.Frames[9], Blended(normal, hot, 127)));
+  EXPECT_TRUE(SamePixels(recorder.Frames.back(), hot));
   for (size_t i = 1; i < recorder.Frames.size(); ++i) {
     EXPECT_LT(Distance(recorder.Frames[i], hot), Distance(recorder.Frames[i - 1], hot))
         << "frame " << i;
@@ -194,8 +187,8 @@ TEST_F(SpeedButtonFadeTest, HoveringFadesFromTheNormalToTheHotLookInTwentyFrames
   // painting this button alone.
   EXPECT_EQ(recorder.Alone, 21);
   EXPECT_EQ(recorder.All, recorder.Alone);
-  EXPECT_TRUE(Same(Cache(), hot));
-  EXPECT_TRUE(Same(OnScreen(*button_), hot));
+  EXPECT_TRUE(SamePixels(Cache(), hot));
+  EXPECT_TRUE(SamePixels(OnScreen(*button_), hot));
 }
 
 TEST_F(SpeedButtonFadeTest, LeavingMidFadeTurnsRoundFromTheLevelStillToGo) {
@@ -212,22 +205,22 @@ TEST_F(SpeedButtonFadeTest, LeavingMidFadeTurnsRoundFromTheLevelStillToGo) {
   ASSERT_NE(back, nullptr);
   // 20 − 6 = 14 steps in, from the hot look the first fade was heading for.
   EXPECT_EQ(back->CurrentStep, 15);
-  EXPECT_TRUE(Same(back->StartPicture, hot));
-  EXPECT_TRUE(Same(recorder.Frames.back(), Blended(hot, normal, FadeAlpha(14, 20))));
+  EXPECT_TRUE(SamePixels(back->StartPicture, hot));
+  EXPECT_TRUE(SamePixels(recorder.Frames.back(), Blended(hot, normal, FadeAlpha(14, 20))));
   ASSERT_TRUE(FadeEnds());
   EXPECT_EQ(recorder.Frames.size(), 5u + 7u);
-  EXPECT_TRUE(Same(recorder.Frames.back(), normal));
-  EXPECT_TRUE(Same(OnScreen(*button_), normal));
+  EXPECT_TRUE(SamePixels(recorder.Frames.back(), normal));
+  EXPECT_TRUE(SamePixels(OnScreen(*button_), normal));
 }
 
 TEST_F(SpeedButtonFadeTest, TheStopCommandEndsAFadeAtTheFinalLook) {
   Enter();
   Tick(button_->AnimTimer());
   ASSERT_NE(button_->AnimTimer(), nullptr);
-  EXPECT_FALSE(Same(OnScreen(*button_), Cache()));  // a frame on its way
+  EXPECT_FALSE(SamePixels(OnScreen(*button_), Cache()));  // a frame on its way
   SkinCommandToControl(button_, SK_STOPFADING);
   EXPECT_EQ(button_->AnimTimer(), nullptr);
-  EXPECT_TRUE(Same(OnScreen(*button_), Cache()));
+  EXPECT_TRUE(SamePixels(OnScreen(*button_), Cache()));
   EXPECT_EQ(button_->CurrentState(), 1);
 
   // A new skin stops every fade, and none starts while it is applied.
@@ -243,7 +236,7 @@ TEST_F(SpeedButtonFadeTest, NothingFadesWhileASkinIsAppliedOrForASectionThatDoes
     Enter();
     EXPECT_EQ(button_->AnimTimer(), nullptr);
     EXPECT_EQ(button_->CurrentState(), 1);
-    EXPECT_TRUE(Same(OnScreen(*button_), Cache()));
+    EXPECT_TRUE(SamePixels(OnScreen(*button_), Cache()));
     Leave();
   }
   TsSpeedButton* edit = AddButton("EDIT", 20, 20);
@@ -252,11 +245,11 @@ TEST_F(SpeedButtonFadeTest, NothingFadesWhileASkinIsAppliedOrForASectionThatDoes
   test::MoveMouseTo(*edit, 10, 10);
   EXPECT_TRUE(edit->SkinData().MouseInside);
   EXPECT_EQ(edit->AnimTimer(), nullptr);
-  EXPECT_TRUE(Same(OnScreen(*edit), *edit->SkinData().CacheBitmap));
+  EXPECT_TRUE(SamePixels(OnScreen(*edit), *edit->SkinData().CacheBitmap));
   SendMouse(*edit, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
   EXPECT_EQ(edit->AnimTimer(), nullptr);
-  EXPECT_FALSE(Same(*edit->SkinData().CacheBitmap, before));  // the pressed look, at once
-  EXPECT_TRUE(Same(OnScreen(*edit), *edit->SkinData().CacheBitmap));
+  EXPECT_FALSE(SamePixels(*edit->SkinData().CacheBitmap, before));  // the pressed look, at once
+  EXPECT_TRUE(SamePixels(OnScreen(*edit), *edit->SkinData().CacheBitmap));
 }
 
 TEST_F(SpeedButtonFadeTest, OnlyTheButtonsOwnEventsFadeAndAPressFadesInHalfTheSteps) {
@@ -264,7 +257,7 @@ TEST_F(SpeedButtonFadeTest, OnlyTheButtonsOwnEventsFadeAndAPressFadesInHalfTheSt
   FadeRecorder recorder(*button_);
   Enter();
   EXPECT_EQ(button_->AnimTimer(), nullptr);  // neither aeMouseEnter nor aeGlobalDef
-  EXPECT_TRUE(Same(OnScreen(*button_), Cache()));
+  EXPECT_TRUE(SamePixels(OnScreen(*button_), Cache()));
 
   SendMouse(*button_, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
   ASSERT_NE(button_->AnimTimer(), nullptr);
@@ -272,13 +265,13 @@ TEST_F(SpeedButtonFadeTest, OnlyTheButtonsOwnEventsFadeAndAPressFadesInHalfTheSt
   EXPECT_EQ(button_->CurrentState(), 2);
   ASSERT_TRUE(FadeEnds());
   EXPECT_EQ(recorder.Frames.size(), 10u);
-  EXPECT_TRUE(Same(recorder.Frames.back(), Cache()));
+  EXPECT_TRUE(SamePixels(recorder.Frames.back(), Cache()));
 
   SendMouse(*button_, WM_LBUTTONUP, 10, 10);
   EXPECT_EQ(clicks_, 1);
   EXPECT_EQ(button_->AnimTimer(), nullptr);  // the release does not fade
   EXPECT_EQ(button_->CurrentState(), 1);
-  EXPECT_TRUE(Same(OnScreen(*button_), Cache()));
+  EXPECT_TRUE(SamePixels(OnScreen(*button_), Cache()));
 }
 
 TEST_F(SpeedButtonFadeTest, AReleaseDuringAPressFadeClicksAndFadesFromThePressedLook) {
@@ -290,18 +283,18 @@ TEST_F(SpeedButtonFadeTest, AReleaseDuringAPressFadeClicksAndFadesFromThePressed
   Tick(button_->AnimTimer());
   ASSERT_EQ(recorder.Frames.size(), 2u);
   const Bitmap24 pressed = recorder.Targets.at(0).Clone();
-  EXPECT_FALSE(Same(pressed, hot));
+  EXPECT_FALSE(SamePixels(pressed, hot));
 
   SendMouse(*button_, WM_LBUTTONUP, 10, 10);
   EXPECT_EQ(clicks_, 1);
   const TsAnimTimer* release = button_->AnimTimer();
   ASSERT_NE(release, nullptr);
   EXPECT_EQ(release->StepCount, 10);
-  EXPECT_TRUE(Same(release->StartPicture, pressed));
+  EXPECT_TRUE(SamePixels(release->StartPicture, pressed));
   ASSERT_TRUE(FadeEnds());
   EXPECT_EQ(recorder.Frames.size(), 2u + 10u);
-  EXPECT_TRUE(Same(Cache(), hot));
-  EXPECT_TRUE(Same(OnScreen(*button_), hot));
+  EXPECT_TRUE(SamePixels(Cache(), hot));
+  EXPECT_TRUE(SamePixels(OnScreen(*button_), hot));
 }
 
 TEST_F(SpeedButtonFadeTest, DestroyingAFadingButtonLeavesNoTimerBehind) {
@@ -333,17 +326,17 @@ TEST(FadeFrame, TheEndsAreExactCopiesAndTheFrameIsReused) {
   target.Fill(MakeColor(250, 130, 255));
   Bitmap24 frame;
   ComposeFadeFrame(frame, start, target, 0);
-  EXPECT_TRUE(Same(frame, target));  // the plain blend would give 249, 129, 254
+  EXPECT_TRUE(SamePixels(frame, target));  // the plain blend would give 249, 129, 254
   const std::uint8_t* pixels = frame.Row0();
   ComposeFadeFrame(frame, start, target, 255);
-  EXPECT_TRUE(Same(frame, start));
+  EXPECT_TRUE(SamePixels(frame, start));
   ComposeFadeFrame(frame, start, target, 128);
-  EXPECT_TRUE(Same(frame, Blended(start, target, 128)));
+  EXPECT_TRUE(SamePixels(frame, Blended(start, target, 128)));
   EXPECT_EQ(frame.Row0(), pixels);
   // A target of another size is no target: the frame keeps the start picture.
   Bitmap24 other(4, 2);
   ComposeFadeFrame(frame, start, other, 0);
-  EXPECT_TRUE(Same(frame, start));
+  EXPECT_TRUE(SamePixels(frame, start));
 }
 
 }  // namespace

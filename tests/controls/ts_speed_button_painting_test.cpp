@@ -10,6 +10,7 @@
 #include "controls/ts_panel.h"
 #include "tests/controls/painted_form.h"
 #include "tests/paint/masks/mask_test_support.h"
+#include "tests/support/bitmap_compare.h"
 
 namespace au {
 namespace {
@@ -24,13 +25,7 @@ constexpr TColor kGlyphColour = MakeColor(220, 20, 20);
 // Long enough for a state fade of the internal skin to end.
 constexpr int kSettle = 500;
 
-bool SamePixels(const Bitmap24& a, const Bitmap24& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-  return true;
-}
+using test::SamePixels;
 
 int CountPixels(const Bitmap24& b, TColor colour) {
   int n = 0;

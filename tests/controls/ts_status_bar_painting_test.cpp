@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "tests/controls/painted_form.h"
+#include "tests/support/bitmap_compare.h"
 
 namespace au {
 namespace {
@@ -21,24 +23,23 @@ constexpr TColor kWhite = MakeColor(255, 255, 255);
 constexpr int kBarWidth = 200;
 constexpr int kBarHeight = 19;
 
-// The box around every pixel of `colour`; empty when there is none.
-RECT BoundsOf(const Bitmap24& picture, TColor colour) {
+using test::SamePixels;
+
+// The box around every pixel of a picture for which `selected` is true;
+// empty when there is none.
+RECT BoundsWhere(const Bitmap24& picture, const std::function<bool(int, int)>& selected) {
   RECT box{picture.Width(), picture.Height(), 0, 0};
   for (int y = 0; y < picture.Height(); ++y)
     for (int x = 0; x < picture.Width(); ++x) {
-      if (picture.Pixel(x, y) != colour) continue;
+      if (!selected(x, y)) continue;
       box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
              std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
     }
   return box;
 }
 
-bool Same(const Bitmap24& a, const Bitmap24& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-  return true;
+RECT BoundsOf(const Bitmap24& picture, TColor colour) {
+  return BoundsWhere(picture, [&](int x, int y) { return picture.Pixel(x, y) == colour; });
 }
 
 class StatusBarPaintingTest : public test::PaintedFormTest {
@@ -95,7 +96,7 @@ TEST_F(StatusBarPaintingTest, ALongSimpleTextIsCutWithAnEllipsisInsideItsLine) {
   // Exactly the picture of some beginning of the text followed by "...".
   bool found = false;
   for (size_t kept = 1; kept < longText.size() && !found; ++kept)
-    found = Same(cut, CacheShowing(*bar, longText.substr(0, kept) + "..."));
+    found = SamePixels(cut, CacheShowing(*bar, longText.substr(0, kept) + "..."));
   EXPECT_TRUE(found);
 }
 
@@ -113,13 +114,9 @@ TEST_F(StatusBarPaintingTest, TheGripSitsInTheCornerOnlyWhenTheFormCanBeResized)
   EXPECT_EQ(BoundsOf(withoutGrip, kWhite).right, kBarWidth);
 
   // The pictures differ only in the grip's place at the bottom-right corner.
-  RECT changed{kBarWidth, kBarHeight, 0, 0};
-  for (int y = 0; y < kBarHeight; ++y)
-    for (int x = 0; x < kBarWidth; ++x) {
-      if (withGrip.Pixel(x, y) == withoutGrip.Pixel(x, y)) continue;
-      changed = {std::min<LONG>(changed.left, x), std::min<LONG>(changed.top, y),
-                 std::max<LONG>(changed.right, x + 1), std::max<LONG>(changed.bottom, y + 1)};
-    }
+  ASSERT_EQ(withGrip.Width(), kBarWidth);
+  const RECT changed = BoundsWhere(
+      withGrip, [&](int x, int y) { return withGrip.Pixel(x, y) != withoutGrip.Pixel(x, y); });
   ASSERT_LT(changed.left, changed.right) << "no grip was drawn";
   EXPECT_GT(changed.left, kBarWidth - 16);
   EXPECT_GT(changed.top, kBarHeight - 16);
