@@ -5,6 +5,7 @@
 
 #include "paint/common_data.h"
 #include "paint/skin_messages.h"
+#include "ui/gdi_handles.h"
 
 namespace au {
 
@@ -30,6 +31,17 @@ class TsSkinnedControl : public Base {
   }
   // Made, placed and bound to a section of the loaded skin.
   bool ReadyAndSkinned() const { return skinData_.OwnerReady() && skinData_.IsSkinned(); }
+  // A WM_PAINT paints into the device context it brings (a parent printing
+  // its children), else into the window's own between begin and end paint.
+  template <typename Paint>
+  void PaintForMessage(const TMessage& m, Paint paint) {
+    if (m.WParam != 0) {
+      paint(reinterpret_cast<HDC>(m.WParam));
+    } else if (this->HandleAllocated()) {
+      PaintScope scope(this->Handle());
+      paint(scope.Dc());
+    }
+  }
 
   TsCommonData skinData_{this, true};
 };

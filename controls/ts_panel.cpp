@@ -4,7 +4,6 @@
 #include "paint/graphic_children.h"
 #include "paint/text_writers.h"
 #include "skin/skin_manager.h"
-#include "ui/gdi_handles.h"
 
 namespace au {
 
@@ -108,12 +107,7 @@ void TsPanel::WndProc(TMessage& m) {
   }
   switch (m.Msg) {
     case WM_PAINT:
-      if (m.WParam != 0) {
-        PaintSkinned(reinterpret_cast<HDC>(m.WParam));
-      } else {
-        PaintScope paint(Handle());
-        PaintSkinned(paint.Dc());
-      }
+      PaintForMessage(m, [this](HDC dc) { PaintSkinned(dc); });
       return;
     case WM_ERASEBKGND:
       m.Result = 1;

@@ -10,7 +10,6 @@
 #include "skin/skin_globals.h"
 #include "skin/skin_manager.h"
 #include "ui/application.h"
-#include "ui/gdi_handles.h"
 #include "ui/window_class.h"
 
 namespace au {
@@ -501,12 +500,7 @@ void TsScrollBar::HandleSkinnedMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
       RecreateIfWrongKind();
-      if (m.WParam != 0) {
-        PaintSkinned(reinterpret_cast<HDC>(m.WParam));
-      } else if (HandleAllocated()) {
-        PaintScope paint(Handle());
-        PaintSkinned(paint.Dc());
-      }
+      PaintForMessage(m, [this](HDC dc) { PaintSkinned(dc); });
       return;
     case WM_NCHITTEST:
       RecreateIfWrongKind();

@@ -205,12 +205,7 @@ void TsStatusBar::WndProc(TMessage& m) {
       break;
     }
     case WM_PAINT:
-      if (m.WParam != 0) {
-        PaintSkinned(reinterpret_cast<HDC>(m.WParam));
-      } else {
-        PaintScope paint(Handle());
-        PaintSkinned(paint.Dc());
-      }
+      PaintForMessage(m, [this](HDC dc) { PaintSkinned(dc); });
       return;
     case WM_ERASEBKGND:
       m.Result = 1;
