@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "paint/skin_messages.h"
+#include "skin/skin_manager.h"
 #include "ui/application.h"
 
 namespace au {
@@ -28,10 +29,12 @@ std::string WindowsSkinBroadcaster::ApplicationFolder() const {
 
 void WindowsSkinBroadcaster::HookApplication(TsSkinManager* manager) {
   if (Application() == nullptr || hooks_.contains(manager)) return;
-  // The skinned-menu painter's two requests (48307 with a menu item whose
-  // screen rectangle locates the menu window, 48308 with the menu window)
-  // arrive here; until pop-up menus are skinned every message passes on.
-  hooks_[manager] = Application()->HookMainWindow([](TMessage&) { return false; });
+  // The skinned-menu painter's two requests (a menu item whose menu window is
+  // to be found, or the menu window) arrive here; every other message passes on.
+  hooks_[manager] = Application()->HookMainWindow([manager](TMessage& m) {
+    SkinMenuPainter* painter = manager->MenuPainter();
+    return painter != nullptr && painter->AnswerMenuRequest(m.Msg, m.WParam, m.LParam);
+  });
 }
 
 void WindowsSkinBroadcaster::UnhookApplication(TsSkinManager* manager) {

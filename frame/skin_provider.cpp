@@ -4,6 +4,7 @@
 
 #include "frame/border_drag.h"
 #include "frame/region_holes.h"
+#include "menus/ts_skinable_menus.h"
 #include "paint/pixels/shared_paint_state.h"
 #include "paint/skin_messages.h"
 #include "skin/skin_manager.h"
@@ -302,9 +303,11 @@ void TsSkinProvider::HandleSkinCommand(TMessage& m) {
       return;
     case SK_SKINREMOVED:
       if (own) SkinRemoved(m);
+      FollowMenus(own);
       return;
     case SK_REFRESH:
       if (own && Skinned()) Refresh();
+      FollowMenus(own);
       return;
     case SK_GETPROVIDER:
       m.Result = reinterpret_cast<LRESULT>(static_cast<TComponent*>(this));
@@ -404,6 +407,13 @@ void TsSkinProvider::SkinRemoved(TMessage& m) {
   if (form_->HandleAllocated()) {
     RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
   }
+}
+
+void TsSkinProvider::FollowMenus(bool ownManager) {
+  // The pop-up menus are skinned exactly while this window's skin is active.
+  TsSkinManager* manager = skinData_->EffectiveManager();
+  if (!ownManager || manager == nullptr) return;
+  if (TsSkinableMenus* menus = SkinableMenusOf(*manager)) menus->FollowSkin();
 }
 
 void TsSkinProvider::Refresh() {

@@ -112,6 +112,7 @@ class TsSkinProvider : public TComponent {
   void SkinChanged(TMessage& message);
   void SkinRemoved(TMessage& message);
   void Refresh();
+  void FollowMenus(bool ownManager);
   void AnswerCache() const;
   void AnswerBackgroundColor() const;
   bool Skinned() const;

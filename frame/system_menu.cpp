@@ -4,6 +4,7 @@
 
 #include "frame/frame_rules.h"
 #include "frame/skin_provider.h"
+#include "menus/ts_skinable_menus.h"
 #include "skin/skin_manager.h"
 
 namespace au {
@@ -109,6 +110,10 @@ void TsSystemMenu::UpdateSkinItems() {
 
 void TsSystemMenu::Popup(int x, int y) {
   UpdateSkinItems();
+  // The skin list is new at every showing, so the painter takes the menu anew.
+  if (TsSkinManager* manager = provider_.SkinData().EffectiveManager()) {
+    if (TsSkinableMenus* menus = SkinableMenusOf(*manager)) menus->InstallOnPopup(*this, true);
+  }
   TPopupMenu::Popup(x, y);
 }
 

@@ -5,13 +5,13 @@
 
 #include <string>
 
+#include "menus/menu_item_kinds.h"
 #include "ui/popup_menu.h"
 
 namespace au {
 
 class TsSkinProvider;
 
-inline constexpr char kSkinSelectItemName[] = "SkinSelectItem";
 inline constexpr char kAvailableSkinsCaption[] = "Available skins";
 // Each column of the skin list holds this many skins.
 inline constexpr int kSkinsPerColumn = 20;

@@ -61,6 +61,8 @@ TsSkinManager::~TsSkinManager() {
   MarkDestroying();
   // Every window gives the skin up before the records go.
   SetActive(false);
+  // The painter may still hold menus; it lets them go while the records live.
+  menuPainter_.reset();
   records_.Clear();
   if (hooked_) broadcaster_.UnhookApplication(this);
   if (DefaultSkinManager == this) DefaultSkinManager = nullptr;
@@ -171,6 +173,7 @@ void TsSkinManager::SetInternalSkins(const TsStoredSkins& skins) {
 void TsSkinManager::SetSkinnedPopups(bool value) {
   if (value == skinnedPopups_) return;
   skinnedPopups_ = value;
+  if (menuPainter_ && !IsDesigning()) menuPainter_->SkinnedPopupsChanged();
 }
 
 void TsSkinManager::SetIsDefault(bool value) {
@@ -198,6 +201,7 @@ void TsSkinManager::Broadcast(TSkinCommand command) {
 }
 
 void TsSkinManager::ApplySkinToWindows() {
+  if (menuPainter_) menuPainter_->ResetSkinBorderWidth();
   records_.SkinData.SkinActive = false;
   {
     FlagScope broadcasting(SkinBroadcastInProgress);

@@ -5,7 +5,9 @@
 // skin has changed, has been removed or must be repainted.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,22 @@ struct TacMenuSupport {
 };
 
 inline constexpr char kDefaultSkinDirectory[] = "c:\\Skins";
+
+class TMenuItem;
+
+// What the manager asks of the pop-up menu painter that it owns. The painter
+// draws through the window system, so the manager knows it only by this.
+class SkinMenuPainter {
+ public:
+  virtual ~SkinMenuPainter() = default;
+  // A skin is about to be applied: sizes measured on the previous one are stale.
+  virtual void ResetSkinBorderWidth() = 0;
+  // SkinnedPopups changed: the application's pop-up menus are handed over or back.
+  virtual void SkinnedPopupsChanged() = 0;
+  // The painter's own requests, which it posts to the application window while
+  // a menu is open and the manager's hook hands back; true when it was one.
+  virtual bool AnswerMenuRequest(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+};
 
 class TsSkinManager : public TComponent {
  public:
@@ -73,6 +91,19 @@ class TsSkinManager : public TComponent {
 
   std::function<void(TComponent* sender)> OnBeforeChange;
   std::function<void(TComponent* sender)> OnAfterChange;
+  // Asked before a pop-up menu (known by its first item) gets its extra line:
+  // the line's section, its text, its picture (empty: none) and whether the
+  // menu has one at all may be changed.
+  std::function<void(TMenuItem& firstItem, std::string& section, std::string& text,
+                     Bitmap24& graphic, bool& wanted)>
+      OnGetMenuExtraLineData;
+
+  // The pop-up menu painter, made by the window layer on first use and freed
+  // with the manager; null until then.
+  SkinMenuPainter* MenuPainter() const { return menuPainter_.get(); }
+  void SetMenuPainter(std::unique_ptr<SkinMenuPainter> painter) {
+    menuPainter_ = std::move(painter);
+  }
 
   // Reloads the records from the current settings (nothing while inactive).
   // When there is no skin at all to load, the manager becomes inactive and
@@ -135,6 +166,7 @@ class TsSkinManager : public TComponent {
   std::string skinName_;
   bool skinnedPopups_ = true;
   bool hooked_ = false;
+  std::unique_ptr<SkinMenuPainter> menuPainter_;
 };
 
 }  // namespace au

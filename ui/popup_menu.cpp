@@ -94,7 +94,7 @@ HMENU TPopupMenu::Handle() {
 }
 
 void TPopupMenu::Build(HMENU menu, const TMenuItem& parent) {
-  const bool ownerDrawn = OnMeasureItem || OnDrawItem;
+  const bool ownerDrawn = OwnerDraw || OnMeasureItem || OnDrawItem;
   bool lastWasLine = false;
   for (int i = 0; i < parent.Count(); ++i) {
     TMenuItem* item = parent.Items(i);
@@ -115,8 +115,10 @@ void TPopupMenu::Build(HMENU menu, const TMenuItem& parent) {
     if (item->Checked) info.fState |= MFS_CHECKED;
     if (!item->Enabled) info.fState |= MFS_DISABLED;
 
+    // Owner-drawn items keep their texts too: the platform takes access keys
+    // and what it tells assistive tools from them.
     std::wstring text;
-    if (!item->IsLine() && !ownerDrawn) {
+    if (!item->IsLine()) {
       text = Widen(item->Caption);
       if (const std::string keys = ShortCutToText(item->ShortCut); !keys.empty()) {
         text += L"\t" + Widen(keys);
@@ -181,11 +183,13 @@ bool TPopupMenu::DispatchOwnerDraw(TMessage& m) {
     if (measure == nullptr || measure->CtlType != ODT_MENU) return false;
     TMenuItem* item = menu->ItemOfData(measure->itemData);
     if (item == nullptr) return false;
-    if (menu->OnMeasureItem) {
+    const TMenuMeasureEvent& handler =
+        item->OnMeasureItem ? item->OnMeasureItem : menu->OnMeasureItem;
+    if (handler) {
       HDC dc = GetDC(nullptr);
       int width = static_cast<int>(measure->itemWidth);
       int height = static_cast<int>(measure->itemHeight);
-      menu->OnMeasureItem(*item, dc, width, height);
+      handler(*item, dc, width, height);
       ReleaseDC(nullptr, dc);
       measure->itemWidth = static_cast<UINT>(std::max(width, 0));
       measure->itemHeight = static_cast<UINT>(std::max(height, 0));
@@ -198,7 +202,8 @@ bool TPopupMenu::DispatchOwnerDraw(TMessage& m) {
     if (draw == nullptr || draw->CtlType != ODT_MENU) return false;
     TMenuItem* item = menu->ItemOfData(draw->itemData);
     if (item == nullptr) return false;
-    if (menu->OnDrawItem) menu->OnDrawItem(*item, draw->hDC, draw->rcItem, draw->itemState);
+    const TMenuDrawEvent& handler = item->OnDrawItem ? item->OnDrawItem : menu->OnDrawItem;
+    if (handler) handler(*item, draw->hDC, draw->rcItem, draw->itemState);
     m.Result = TRUE;
     return true;
   }

@@ -30,6 +30,12 @@ std::string ShortCutToText(TShortCut shortCut);
 // Where an item starts a new column: not at all, plainly, or after a line.
 enum class TMenuBreak { mbNone, mbBreak, mbBarBreak };
 
+class TMenuItem;
+// Owner-drawing: the item's size (given the platform's guess), and its look
+// in a rectangle of the menu window with the platform's ODS_ state flags.
+using TMenuMeasureEvent = std::function<void(TMenuItem& item, HDC dc, int& width, int& height)>;
+using TMenuDrawEvent = std::function<void(TMenuItem& item, HDC dc, const RECT& r, UINT itemState)>;
+
 class TMenuItem {
  public:
   TMenuItem() = default;
@@ -49,6 +55,9 @@ class TMenuItem {
   TMenuBreak Break = TMenuBreak::mbNone;
   TShortCut ShortCut = 0;
   std::function<void(TMenuItem& sender)> OnClick;
+  // The item's own owner-draw handlers; they take precedence over the menu's.
+  TMenuMeasureEvent OnMeasureItem;
+  TMenuDrawEvent OnDrawItem;
 
   bool IsLine() const { return Caption == "-"; }
   void Click() {
@@ -97,10 +106,12 @@ class TPopupMenu : public TComponent {
   virtual void Popup(int x, int y);
   bool Showing() const { return showing_; }
 
-  // A menu painter's hooks: while either is set, items are drawn by the
-  // owner and these are asked for their size and look.
-  std::function<void(TMenuItem& item, HDC dc, int& width, int& height)> OnMeasureItem;
-  std::function<void(TMenuItem& item, HDC dc, const RECT& r, UINT itemState)> OnDrawItem;
+  // A menu painter's hooks: while either is set, or OwnerDraw is, items are
+  // drawn by the owner; each item is asked through its own handlers, else
+  // through these.
+  TMenuMeasureEvent OnMeasureItem;
+  TMenuDrawEvent OnDrawItem;
+  bool OwnerDraw = false;
 
   // Hands a WM_MEASUREITEM or WM_DRAWITEM for an item of the menu being
   // shown to that menu's hooks; true when it was one. Windows that may own a
