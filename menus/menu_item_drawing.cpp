@@ -29,6 +29,19 @@ HWND MenuWindowOf(HDC dc) {
   return wnd != nullptr && IsWindow(wnd) ? wnd : nullptr;
 }
 
+// A small solid triangle pointing right, as far from the item's right edge
+// as the shortcut texts end.
+void DrawSubMenuArrow(TCanvas& canvas, int width, int height, TColor colour) {
+  const int tipX = width - 8;
+  const int midY = height / 2;
+  const POINT arrow[] = {{tipX - 4, midY - 4}, {tipX, midY}, {tipX - 4, midY + 4}};
+  UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(colour)));
+  UniquePen pen(CreatePen(PS_SOLID, 1, static_cast<COLORREF>(colour)));
+  SelectScope selectBrush(canvas.Handle(), brush.Get());
+  SelectScope selectPen(canvas.Handle(), pen.Get());
+  Polygon(canvas.Handle(), arrow, 3);
+}
+
 // Where the canvas's origin lies in the menu window: inside the platform's
 // frame when the frame is non-client area, at the corner when the platform
 // draws the frame in the client area.
@@ -53,6 +66,12 @@ void RequestMenuWindow(const TMenuItem& item) {
 }
 
 }  // namespace
+
+TColor TsSkinableMenus::ArrowColour(int section, bool hot) const {
+  if (!owner_.IsValidSectionIndex(section)) return ResolveColor(SystemColor(COLOR_MENUTEXT));
+  const TsGeneralData& data = owner_.Sections()[static_cast<size_t>(section)];
+  return ResolveColor(hot ? data.HotFontColor[0] : data.FontColor[0]);
+}
 
 void TsSkinableMenus::DrawItem(TMenuItem& item, HDC dc, const RECT& r, UINT itemState) {
   OpenMenuState& menu = OpenMenu();
@@ -181,6 +200,7 @@ void TsSkinableMenus::PaintNormalItem(TMenuItem& item, HDC dc, const RECT& r, UI
       WriteSectionText(canvas, keys, true, &owner_, hot, section,
                        DT_SINGLELINE | DT_RIGHT | DT_VCENTER | DT_NOCLIP, keysRect);
     }
+    if (item.Count() > 0) DrawSubMenuArrow(canvas, width, height, ArrowColour(section, hot));
     if (OnDrawItem) OnDrawItem(item, canvas, menu.ItemKind, itemState);
   }
 
@@ -190,6 +210,9 @@ void TsSkinableMenus::PaintNormalItem(TMenuItem& item, HDC dc, const RECT& r, UI
     BlendWithKey(picture, 0, 0, clMagenta, 0.4, {x, y, x + width - 1, y + height - 1}, *background);
   }
   CopyPictureToDc(dc, extra + rect.left, rect.top, width, height, picture, 0, 0);
+  // The platform draws its own sub-menu arrow after the owner, on its own
+  // background; the item's rectangle is closed to it.
+  if (item.Count() > 0) ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
   // Without the window the frame could not be painted; the extra line at
   // least goes where the canvas reaches.
   if (!windowKnown && background != nullptr && firstColumn == 1 && ExtraWidth(false) > 0) {

@@ -99,6 +99,8 @@ class TsSkinableMenus : public SkinMenuPainter {
                       int firstColumn);
   void PaintNormalItem(TMenuItem& item, HDC dc, const RECT& r, UINT itemState, SIZE size,
                        int firstColumn, bool windowKnown);
+  // The colour of a sub-menu arrow: the item's text colour.
+  TColor ArrowColour(int section, bool hot) const;
   void WalkApplication(const std::function<void(TPopupMenu&)>& visit) const;
   // Takes the painter's handlers off every menu it reaches.
   void ReleaseMenus();
