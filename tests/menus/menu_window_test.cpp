@@ -11,7 +11,9 @@
 #include "paint/pixels/bmp_file.h"
 #include "tests/menus/menu_test_support.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/temp_folder.h"
 #include "ui/canvas.h"
+#include "ui/wide_text.h"
 
 namespace au {
 namespace {
@@ -150,8 +152,10 @@ TEST_F(SkinnedMenuWindow, TheSystemMenuIsDrawnFromTheMenuBackground) {
     ASSERT_EQ(shot.Pixel(x, shot.Height() - 2), background.Pixel(x, shot.Height() - 2)) << x;
   }
   EXPECT_GT(compared, 100);
-  // The shape: cut by the corner holes when there are any, whole otherwise.
-  EXPECT_EQ(normal.Shaped, !normal.Holes.empty());
+  // The internal skin's menu border has no transparent corners: the window
+  // keeps its rectangle and its frame is painted instead.
+  EXPECT_TRUE(normal.Holes.empty());
+  EXPECT_FALSE(normal.Shaped);
 
   // The selected item takes the hot look; the rows of the other items keep theirs.
   int changed = 0;
@@ -193,6 +197,70 @@ TEST_F(SkinnedMenuWindow, AnApplicationPopupIsSkinnedWithSkinnedPopups) {
   }
   // The menu window's own procedure forgets the menu when the window goes.
   EXPECT_FALSE(OpenMenu().MenuBackground);
+}
+
+// A skin folder whose menu border has magenta corners: the top-left one two
+// pixels wide on the first row and one on the second, the bottom-right one a
+// single pixel.
+class CorneredMenuSkin : public SkinnedMenuWindow {
+ protected:
+  CorneredMenuSkin() {
+    Bitmap24 master(24, 24);
+    master.Fill(0x808080);
+    for (const POINT p : {POINT{0, 0}, POINT{1, 0}, POINT{0, 1}, POINT{23, 23}}) {
+      master.SetPixel(p.x, p.y, clMagenta);
+    }
+    const std::wstring skin = folder_.File(L"Skins\\Cornered");
+    CreateDirectoryW(folder_.File(L"Skins").c_str(), nullptr);
+    CreateDirectoryW(skin.c_str(), nullptr);
+    const std::vector<std::uint8_t> bmp = EncodeBmp24(master);
+    test::WriteBytes(skin + L"\\master.bmp",
+                     std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()));
+    test::WriteBytes(skin + L"\\Options.dat",
+                     "[GLOBALINFO]\nMASTERBITMAP=master.bmp\n"
+                     "[MAINMENU]\nCOLOR=15790320\nBORDERSMASK=#(0,0,24,24)(1,0,3,0)\n"
+                     "[MENUITEM]\nTRANSPARENCY=100\n");
+    manager_->SetSkinDirectory(Narrow(folder_.File(L"Skins")));
+    manager_->SetSkinName("Cornered");
+  }
+  test::TempFolder folder_;
+};
+
+TEST_F(CorneredMenuSkin, TheMenuWindowLosesTheTransparentCorners) {
+  ASSERT_EQ(manager_->SkinName(), "Cornered");
+  auto popup = std::make_unique<TPopupMenu>(form_.get());
+  popup->Items().Add(std::make_unique<TMenuItem>("one", "One"));
+  popup->Items().Add(std::make_unique<TMenuItem>("two", "Two"));
+  painter_->InstallOnPopup(*popup, true);
+  form_->Show();
+  test::PumpMessages(100);
+  RECT window{};
+  std::vector<POINT> outside, inside;
+  OnOpenMenu(1, [&](HWND wnd) {
+    GetWindowRect(wnd, &window);
+    const int w = window.right - window.left;
+    const int h = window.bottom - window.top;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(wnd, region) != ERROR) {
+      for (const POINT p : {POINT{0, 0}, POINT{1, 0}, POINT{0, 1}, POINT{2, 0}, POINT{1, 1},
+                            POINT{w - 1, h - 1}, POINT{w - 2, h - 1}, POINT{w / 2, h / 2}}) {
+        (PtInRegion(region, p.x, p.y) ? inside : outside).push_back(p);
+      }
+    }
+    DeleteObject(region);
+  });
+  popup->SetOwnerWindow(form_->Handle());
+  popup->Popup(120, 120);
+  ASSERT_GT(window.right, window.left);
+  const int w = window.right - window.left;
+  const int h = window.bottom - window.top;
+  ASSERT_EQ(outside.size(), 4u) << "the window has no shape";
+  EXPECT_EQ(outside[0].x, 0);
+  EXPECT_EQ(outside[1].x, 1);
+  EXPECT_EQ(outside[2].y, 1);
+  EXPECT_EQ(outside[3].x, w - 1);
+  EXPECT_EQ(outside[3].y, h - 1);
+  EXPECT_EQ(inside.size(), 4u);
 }
 
 }  // namespace
