@@ -173,8 +173,8 @@ void TsSkinableMenus::DecideExtraLine(const TMenuItem& firstItem) {
   menu.ExtraLineText = "Don`t forget OnGetExtraLineData event...";
   menu.ExtraLineWanted = true;
   if (owner_.OnGetMenuExtraLineData) {
-    owner_.OnGetMenuExtraLineData(const_cast<TMenuItem&>(firstItem), menu.ExtraLineSection,
-                                  menu.ExtraLineText, menu.ExtraLineGraphic, menu.ExtraLineWanted);
+    owner_.OnGetMenuExtraLineData(firstItem, menu.ExtraLineSection, menu.ExtraLineText,
+                                  menu.ExtraLineGraphic, menu.ExtraLineWanted);
   }
   menu.ExtraLineText = WithoutAmpersands(std::move(menu.ExtraLineText));
   if (!menu.ExtraLineWanted) menu.ExtraLineGraphic = Bitmap24();

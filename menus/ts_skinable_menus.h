@@ -29,7 +29,6 @@ inline constexpr UINT kMenuWindowRequest = 48308;
 
 // Owner-draw state flags the painter reads.
 inline constexpr UINT kDrawSelected = ODS_SELECTED;  // 1
-inline constexpr UINT kDrawChecked = ODS_CHECKED;    // 8
 inline constexpr UINT kDrawDefault = ODS_DEFAULT;    // 0x20, bold caption
 inline constexpr UINT kDrawHotLight = ODS_HOTLIGHT;  // 0x40
 

@@ -94,7 +94,7 @@ class TsSkinManager : public TComponent {
   // Asked before a pop-up menu (known by its first item) gets its extra line:
   // the line's section, its text, its picture (empty: none) and whether the
   // menu has one at all may be changed.
-  std::function<void(TMenuItem& firstItem, std::string& section, std::string& text,
+  std::function<void(const TMenuItem& firstItem, std::string& section, std::string& text,
                      Bitmap24& graphic, bool& wanted)>
       OnGetMenuExtraLineData;
 

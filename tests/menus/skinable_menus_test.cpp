@@ -117,7 +117,7 @@ TEST_F(MenuPainterTest, TheExtraLineNeedsUseExtraLineWhateverTheProgramAnswers) 
   second->Break = TMenuBreak::mbBreak;
   const int plain = Measure(*first).cx;
   int asked = 0;
-  manager_->OnGetMenuExtraLineData = [&](TMenuItem& item, std::string&, std::string& text,
+  manager_->OnGetMenuExtraLineData = [&](const TMenuItem& item, std::string&, std::string& text,
                                          Bitmap24&, bool& wanted) {
     ++asked;
     EXPECT_EQ(&item, first);
@@ -138,7 +138,7 @@ TEST_F(MenuPainterTest, TheExtraLineNeedsUseExtraLineWhateverTheProgramAnswers) 
   EXPECT_EQ(painter_->ExtraWidth(true), 31);
   EXPECT_EQ(asked, 2);  // decided once per menu
 
-  manager_->OnGetMenuExtraLineData = [](TMenuItem&, std::string&, std::string&, Bitmap24&,
+  manager_->OnGetMenuExtraLineData = [](const TMenuItem&, std::string&, std::string&, Bitmap24&,
                                         bool& wanted) { wanted = false; };
   ResetOpenMenu();
   EXPECT_EQ(Measure(*first).cx, plain);
@@ -147,7 +147,7 @@ TEST_F(MenuPainterTest, TheExtraLineNeedsUseExtraLineWhateverTheProgramAnswers) 
 TEST_F(MenuPainterTest, TheSkinListNeverHasAnExtraLine) {
   manager_->MenuSupport().UseExtraLine = true;
   bool asked = false;
-  manager_->OnGetMenuExtraLineData = [&](TMenuItem&, std::string&, std::string&, Bitmap24&,
+  manager_->OnGetMenuExtraLineData = [&](const TMenuItem&, std::string&, std::string&, Bitmap24&,
                                          bool& wanted) {
     asked = true;
     wanted = true;
