@@ -230,13 +230,16 @@ TEST_F(CorneredMenuSkin, TheMenuWindowLosesTheTransparentCorners) {
   ASSERT_EQ(manager_->SkinName(), "Cornered");
   auto popup = std::make_unique<TPopupMenu>(form_.get());
   popup->Items().Add(std::make_unique<TMenuItem>("one", "One"));
+  popup->Items().Add(std::make_unique<TMenuItem>("", "-"));
   popup->Items().Add(std::make_unique<TMenuItem>("two", "Two"));
   painter_->InstallOnPopup(*popup, true);
   form_->Show();
   test::PumpMessages(100);
   RECT window{};
   std::vector<POINT> outside, inside;
+  Bitmap24 shot;
   OnOpenMenu(1, [&](HWND wnd) {
+    shot = CaptureMenu(wnd);
     GetWindowRect(wnd, &window);
     const int w = window.right - window.left;
     const int h = window.bottom - window.top;
@@ -261,6 +264,14 @@ TEST_F(CorneredMenuSkin, TheMenuWindowLosesTheTransparentCorners) {
   EXPECT_EQ(outside[3].x, w - 1);
   EXPECT_EQ(outside[3].y, h - 1);
   EXPECT_EQ(inside.size(), 4u);
+
+  // Without a divider mask in the skin, the separator is the etched line:
+  // grey over white, across the middle of the menu.
+  int etched = 0;
+  for (int y = 0; y + 1 < shot.Height(); ++y) {
+    etched += shot.Pixel(w / 2, y) == 0x808080 && shot.Pixel(w / 2, y + 1) == clWhite;
+  }
+  EXPECT_EQ(etched, 1);
 }
 
 }  // namespace

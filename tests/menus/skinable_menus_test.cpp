@@ -290,6 +290,42 @@ TEST_F(MenuPainterTest, ABackspaceBeforeTheCaptionAlignsItRight) {
   EXPECT_EQ(rightLast - rightFirst, leftLast - leftFirst);  // the same text, moved
 }
 
+TEST_F(MenuPainterTest, TheExtraLineIsPaintedDownTheMenusLeftSide) {
+  TMenuItem* item = Add("Item");
+  const RECT r{0, 0, 100, 22};
+  Draw(*item, r);
+  const Bitmap24 plain = OpenMenu().MenuBackground->Clone();
+
+  manager_->MenuSupport().UseExtraLine = true;
+  manager_->OnGetMenuExtraLineData = [](const TMenuItem&, std::string&, std::string& text,
+                                        Bitmap24&, bool& wanted) {
+    text = "Skinned";
+    wanted = true;
+  };
+  ResetOpenMenu();
+  Draw(*item, r);
+  const Bitmap24& lined = *OpenMenu().MenuBackground;
+  ASSERT_EQ(lined.Width(), plain.Width() + 32);  // the item is wider by the line
+  // The line lies inside the skin's menu border (2 pixels), 32 pixels wide;
+  // right of it the menu's own background goes on as before, moved over.
+  const int border = painter_->GetSkinBorderWidth();
+  ASSERT_EQ(border, 2);
+  const int midY = lined.Height() / 2;
+  int lineDiffers = 0;
+  for (int x = border; x < border + 32; ++x) {
+    if (lined.Pixel(x, midY) != plain.Pixel(x, midY)) ++lineDiffers;
+  }
+  EXPECT_GT(lineDiffers, 16);
+  EXPECT_EQ(lined.Pixel(0, midY), plain.Pixel(0, midY));  // the border stays
+  // The text runs upwards in the section's first font colour.
+  const TColor text = manager_->Sections()[manager_->SectionIndex("EXTRALINE")].FontColor[0];
+  int textPixels = 0;
+  for (int y = 0; y < lined.Height(); ++y) {
+    for (int x = border; x < border + 32; ++x) textPixels += lined.Pixel(x, y) == text;
+  }
+  EXPECT_GT(textPixels, 10);
+}
+
 TEST_F(MenuPainterTest, WithoutMainMenuTheBackgroundStaysBlank) {
   // A manager of its own without any skin has no MAINMENU section.
   auto* bare = new TsSkinManager(form_.get());
