@@ -413,7 +413,11 @@ void TsSkinProvider::FollowMenus(bool ownManager) {
   // The pop-up menus are skinned exactly while this window's skin is active.
   TsSkinManager* manager = skinData_->EffectiveManager();
   if (!ownManager || manager == nullptr) return;
-  if (TsSkinableMenus* menus = SkinableMenusOf(*manager)) menus->FollowSkin();
+  // A manager that never had a painter has no menus to take back.
+  TsSkinableMenus* menus = manager->SkinData().SkinActive
+                               ? SkinableMenusOf(*manager)
+                               : dynamic_cast<TsSkinableMenus*>(manager->MenuPainter());
+  if (menus != nullptr) menus->FollowSkin();
 }
 
 void TsSkinProvider::Refresh() {
