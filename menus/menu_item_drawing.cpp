@@ -100,6 +100,12 @@ void TsSkinableMenus::DrawItem(TMenuItem& item, HDC dc, const RECT& r, UINT item
   }
   switch (menu.ItemKind) {
     case TacMenuItemKind::mkTitle:
+      // Nothing of its own: the menu's background shows through. The menu
+      // window does not erase itself, so the background is put there.
+      if (menu.MenuBackground) {
+        CopyPictureToDc(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, *menu.MenuBackground,
+                        r.left + canvasOffset_.X, r.top + canvasOffset_.Y);
+      }
       return;
     case TacMenuItemKind::mkSeparator:
       DrawMenuDivider(dc, r, menu.MenuBackground.get());

@@ -94,7 +94,7 @@ HMENU TPopupMenu::Handle() {
 }
 
 void TPopupMenu::Build(HMENU menu, const TMenuItem& parent) {
-  const bool ownerDrawn = OwnerDraw || OnMeasureItem || OnDrawItem;
+  const bool menuHooks = OnMeasureItem || OnDrawItem;
   bool lastWasLine = false;
   for (int i = 0; i < parent.Count(); ++i) {
     TMenuItem* item = parent.Items(i);
@@ -111,6 +111,9 @@ void TPopupMenu::Build(HMENU menu, const TMenuItem& parent) {
     if (item->RadioItem) info.fType |= MFT_RADIOCHECK;
     if (item->Break == TMenuBreak::mbBreak) info.fType |= MFT_MENUBREAK;
     if (item->Break == TMenuBreak::mbBarBreak) info.fType |= MFT_MENUBARBREAK;
+    // An item that nobody would draw (added after a painter took the menu)
+    // is left to the platform rather than shown blank.
+    const bool ownerDrawn = menuHooks || (OwnerDraw && (item->OnMeasureItem || item->OnDrawItem));
     if (ownerDrawn) info.fType |= MFT_OWNERDRAW;
     if (item->Checked) info.fState |= MFS_CHECKED;
     if (!item->Enabled) info.fState |= MFS_DISABLED;

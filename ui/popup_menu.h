@@ -106,9 +106,9 @@ class TPopupMenu : public TComponent {
   virtual void Popup(int x, int y);
   bool Showing() const { return showing_; }
 
-  // A menu painter's hooks: while either is set, or OwnerDraw is, items are
-  // drawn by the owner; each item is asked through its own handlers, else
-  // through these.
+  // A menu painter's hooks: while either is set, items are drawn by the
+  // owner; each item is asked through its own handlers, else through these.
+  // With OwnerDraw on, the items that have handlers of their own are.
   TMenuMeasureEvent OnMeasureItem;
   TMenuDrawEvent OnDrawItem;
   bool OwnerDraw = false;

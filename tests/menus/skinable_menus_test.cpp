@@ -181,6 +181,19 @@ TEST_F(MenuPainterTest, InstallingKeepsAnItemsOwnHandlers) {
   ReleaseDC(nullptr, dc);
   EXPECT_EQ(w, Measure(*sub).cx);
   EXPECT_EQ(h, Measure(*sub).cy);
+  // An item that comes after the painter took the menu is left to the
+  // platform instead of being shown blank.
+  Add("Late");
+  const auto ownerDrawn = [](HMENU menu, int index) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info);
+    return (info.fType & MFT_OWNERDRAW) != 0;
+  };
+  HMENU platformMenu = menu_->Handle();
+  EXPECT_TRUE(ownerDrawn(platformMenu, 1));
+  EXPECT_FALSE(ownerDrawn(platformMenu, 2));
 
   painter_->InstallOnPopup(*menu_, false);
   EXPECT_FALSE(menu_->OwnerDraw);
@@ -210,19 +223,25 @@ TEST_F(MenuPainterTest, TheApplicationsMenusFollowTheSkinAndSkinnedPopups) {
   EXPECT_FALSE(item->OnDrawItem || item->OnMeasureItem);
 }
 
-TEST_F(MenuPainterTest, ATitleDrawsNothingOverTheCanvas) {
+TEST_F(MenuPainterTest, ATitleShowsOnlyTheMenuBackground) {
   TMenuItem* title = Add("-Title-");
-  Add("Item");
-  const Bitmap24 picture = Draw(*title, {0, 0, 120, 24});
-  for (int y = 0; y < picture.Height(); ++y) {
-    for (int x = 0; x < picture.Width(); ++x) ASSERT_EQ(picture.Pixel(x, y), 0x123456);
-  }
+  TMenuItem* item = Add("Item");
+  const RECT r{0, 0, 120, 24};
+  const Bitmap24 picture = Draw(*title, r);
   // Without a window the background has the size worked out from the items.
   ASSERT_TRUE(OpenMenu().MenuBackground);
-  EXPECT_EQ(OpenMenu().MenuBackground->Width(),
-            std::max(Measure(*title).cx, Measure(*menu_->Items().Items(1)).cx) + 12 + 6);
-  EXPECT_EQ(OpenMenu().MenuBackground->Height(),
-            Measure(*title).cy + Measure(*menu_->Items().Items(1)).cy + 6);
+  const Bitmap24& background = *OpenMenu().MenuBackground;
+  EXPECT_EQ(background.Width(), std::max(Measure(*title).cx, Measure(*item).cx) + 12 + 6);
+  EXPECT_EQ(background.Height(), Measure(*title).cy + Measure(*item).cy + 6);
+  // The background lies 3 pixels up and left of the canvas; no text over it,
+  // and nothing where the rectangle reaches past the background.
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      const bool inTitle = x < r.right && y < r.bottom && x + 3 < background.Width();
+      ASSERT_EQ(picture.Pixel(x, y), inTitle ? background.Pixel(x + 3, y + 3) : 0x123456)
+          << x << "," << y;
+    }
+  }
 }
 
 TEST_F(MenuPainterTest, ADisabledItemKeepsFourTenthsOfItselfOverTheBackground) {
