@@ -238,8 +238,13 @@ TEST_F(CorneredMenuSkin, TheMenuWindowLosesTheTransparentCorners) {
   RECT window{};
   std::vector<POINT> outside, inside;
   Bitmap24 shot;
+  TMenuItem* one = popup->Items().Items(0);
   OnOpenMenu(1, [&](HWND wnd) {
     shot = CaptureMenu(wnd);
+    // Asked through the application window with one of its items, the
+    // painter finds the menu window again and shapes it anew.
+    SetWindowRgn(wnd, nullptr, FALSE);
+    SendMessageW(Application()->Handle(), kMenuItemWindowRequest, reinterpret_cast<WPARAM>(one), 0);
     GetWindowRect(wnd, &window);
     const int w = window.right - window.left;
     const int h = window.bottom - window.top;
