@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "frame/border_drag.h"
-#include "frame/region_holes.h"
 #include "menus/ts_skinable_menus.h"
 #include "paint/pixels/shared_paint_state.h"
+#include "paint/region_holes.h"
 #include "paint/skin_messages.h"
 #include "skin/skin_manager.h"
 

@@ -2,10 +2,10 @@
 // menu window, the extra line and the icon column, and the window's shape.
 #include <algorithm>
 
-#include "frame/region_holes.h"
 #include "menus/open_menu.h"
 #include "menus/ts_skinable_menus.h"
 #include "paint/pixels/copy_bitmap_rect.h"
+#include "paint/region_holes.h"
 #include "paint/sections/section_background.h"
 #include "ui/wide_text.h"
 

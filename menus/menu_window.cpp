@@ -2,10 +2,10 @@
 // from painting its frame and background over the skin's, its frame is
 // painted from the menu's background, and its shape loses the skin's
 // transparent corners.
-#include "frame/region_holes.h"
 #include "menus/background_copies.h"
 #include "menus/open_menu.h"
 #include "menus/ts_skinable_menus.h"
+#include "paint/region_holes.h"
 
 namespace au {
 namespace {

@@ -9,8 +9,8 @@
 #include "frame/caption_buttons.h"
 #include "frame/frame_geometry.h"
 #include "frame/frame_rules.h"
-#include "frame/region_holes.h"
 #include "frame/system_menu.h"
+#include "paint/region_holes.h"
 #include "ui/popup_menu.h"
 
 namespace au {

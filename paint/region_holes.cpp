@@ -1,4 +1,4 @@
-#include "frame/region_holes.h"
+#include "paint/region_holes.h"
 
 #include <algorithm>
 #include <cstdint>
