@@ -14,6 +14,7 @@
 #include "skin/elegant_skin.h"
 #include "skin/skin_globals.h"
 #include "skin/skin_manager.h"
+#include "tests/controls/painted_form.h"
 #include "tests/support/gui_driver.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -45,32 +46,8 @@ class CommandLog {
   std::vector<unsigned> commands_;
 };
 
-// A form with the internal skin active, as the main window has it.
-class SkinnedFormTest : public testing::Test {
- protected:
-  SkinnedFormTest() : form_(Application()->CreateForm<TForm>()) {
-    form_->SetClientSize(400, 300);
-    manager_ = new TsSkinManager(form_.get());
-    manager_->SetInternalSkins({ElegantInternalSkin()});
-  }
-  ~SkinnedFormTest() override = default;
-
-  void Activate(const std::vector<std::string>& commonSections = {}) {
-    if (!commonSections.empty()) manager_->SetCommonSections(commonSections);
-    manager_->SetSkinName(kElegantSkinName);
-  }
-
-  template <typename Control>
-  Control* Add(TWinControl* parent, RECT bounds) {
-    auto* control = new Control(form_.get());
-    control->SetParent(parent);
-    control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
-    return control;
-  }
-
-  std::unique_ptr<TForm> form_;
-  TsSkinManager* manager_ = nullptr;
-};
+// A form with the internal skin, made active by each test as it needs.
+using SkinnedFormTest = test::PaintedFormTest;
 
 TEST_F(SkinnedFormTest, ABroadcastReachesSkinnedGrandchildrenOfAPlainContainerOnly) {
   auto* plain = Add<TPanel>(form_.get(), {0, 0, 300, 200});
