@@ -1,7 +1,7 @@
 #include "app/overwrite_glyph.h"
 
 #include "app_art.h"
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 
 namespace au {
 

@@ -1,7 +1,7 @@
 // The 16 x 16, 256-colour glyph of the overwrite button.
 #pragma once
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 
 namespace au {
 

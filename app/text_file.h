@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/core/strings.h"
+#include "core/strings.h"
 
 namespace au {
 

@@ -6,11 +6,11 @@
 #include <cstring>
 #include <vector>
 
-#include "paint/pixels/bitmap_blend.h"
-#include "paint/pixels/blend_with_key.h"
-#include "paint/pixels/gray_bitmap.h"
-#include "paint/pixels/mix_rect_with_color.h"
-#include "paint/pixels/paint_gradient.h"
+#include "pixels/bitmap_blend.h"
+#include "pixels/blend_with_key.h"
+#include "pixels/gray_bitmap.h"
+#include "pixels/mix_rect_with_color.h"
+#include "pixels/paint_gradient.h"
 
 namespace au {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 #include "skin/elegant_skin.h"
 #include "skin/skin_loader.h"
 

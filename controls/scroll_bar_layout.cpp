@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "paint/pixels/rounding.h"
+#include "pixels/rounding.h"
 
 namespace au {
 namespace {

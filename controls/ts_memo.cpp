@@ -1,9 +1,9 @@
 #include "controls/ts_memo.h"
 
 #include "paint/control_section.h"
-#include "paint/pixels/disabled_look.h"
-#include "paint/pixels/shared_paint_state.h"
 #include "paint/repaint_border_corners.h"
+#include "pixels/disabled_look.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/skin_globals.h"
 #include "skin/skin_manager.h"
 #include "ui/canvas.h"

@@ -14,8 +14,8 @@
 #include "controls/scroll_bar_layout.h"
 #include "controls/skinned_control.h"
 #include "controls/ts_speed_button.h"
-#include "paint/pixels/cache_info.h"
-#include "paint/pixels/rect.h"
+#include "pixels/cache_info.h"
+#include "pixels/rect.h"
 #include "ui/scroll_bar.h"
 #include "ui/timer.h"
 

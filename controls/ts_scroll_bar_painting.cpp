@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "paint/masks/draw_mask_image.h"
-#include "paint/pixels/copy_bitmap_rect.h"
-#include "paint/pixels/disabled_look.h"
-#include "paint/pixels/mix_rect_with_color.h"
-#include "paint/pixels/shared_paint_state.h"
 #include "paint/sections/section_background.h"
+#include "pixels/copy_bitmap_rect.h"
+#include "pixels/disabled_look.h"
+#include "pixels/mix_rect_with_color.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/skin_manager.h"
 #include "ui/canvas.h"
 #include "ui/form.h"

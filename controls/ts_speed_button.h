@@ -12,7 +12,7 @@
 #include "paint/anim_timer.h"
 #include "paint/animat_events.h"
 #include "paint/fading_control.h"
-#include "paint/pixels/rect.h"
+#include "pixels/rect.h"
 #include "ui/panel.h"
 #include "ui/speed_button.h"
 

@@ -6,9 +6,9 @@
 #include "paint/graphic_children.h"
 #include "paint/masks/draw_border_mask.h"
 #include "paint/masks/draw_mask_image.h"
-#include "paint/pixels/copy_bitmap_rect.h"
 #include "paint/sections/section_background.h"
 #include "paint/text_writers.h"
+#include "pixels/copy_bitmap_rect.h"
 #include "skin/skin_manager.h"
 #include "ui/gdi_handles.h"
 

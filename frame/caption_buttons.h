@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "frame/frame_geometry.h"
-#include "paint/pixels/rect.h"
+#include "pixels/rect.h"
 
 namespace au {
 

@@ -4,7 +4,7 @@
 // so that every rule can be checked without a window.
 #pragma once
 
-#include "paint/pixels/rect.h"
+#include "pixels/rect.h"
 #include "ui/form.h"
 
 namespace au {

@@ -4,9 +4,9 @@
 
 #include "frame/border_drag.h"
 #include "menus/ts_skinable_menus.h"
-#include "paint/pixels/shared_paint_state.h"
 #include "paint/region_holes.h"
 #include "paint/skin_messages.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/skin_manager.h"
 
 namespace au {

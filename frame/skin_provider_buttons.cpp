@@ -8,7 +8,7 @@
 #include "frame/skin_provider.h"
 #include "paint/masks/draw_mask_image.h"
 #include "paint/masks/mask_copies.h"
-#include "paint/pixels/copy_bitmap_rect.h"
+#include "pixels/copy_bitmap_rect.h"
 #include "skin/skin_manager.h"
 #include "ui/gdi_handles.h"
 

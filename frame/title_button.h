@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "frame/caption_buttons.h"
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "ui/control.h"
 
 namespace au {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 
 namespace au {
 

@@ -4,9 +4,9 @@
 
 #include "menus/open_menu.h"
 #include "menus/ts_skinable_menus.h"
-#include "paint/pixels/copy_bitmap_rect.h"
 #include "paint/region_holes.h"
 #include "paint/sections/section_background.h"
+#include "pixels/copy_bitmap_rect.h"
 #include "ui/wide_text.h"
 
 namespace au {

@@ -10,10 +10,10 @@
 #include "paint/masks/draw_border_mask.h"
 #include "paint/masks/draw_mask_image.h"
 #include "paint/masks/state_images.h"
-#include "paint/pixels/blend_with_key.h"
-#include "paint/pixels/copy_bitmap_rect.h"
 #include "paint/sections/section_background.h"
 #include "paint/text_writers.h"
+#include "pixels/blend_with_key.h"
+#include "pixels/copy_bitmap_rect.h"
 #include "ui/application.h"
 
 namespace au {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "menus/menu_item_kinds.h"
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 
 namespace au {
 

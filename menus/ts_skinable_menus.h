@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "menus/menu_item_kinds.h"
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/rect.h"
 #include "skin/skin_manager.h"
 #include "ui/canvas.h"
 #include "ui/panel.h"

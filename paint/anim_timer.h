@@ -5,7 +5,7 @@
 #pragma once
 
 #include "paint/common_data.h"
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "ui/timer.h"
 
 namespace au {

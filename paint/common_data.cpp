@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "paint/pixels/shared_paint_state.h"
 #include "paint/repaint_border_corners.h"
 #include "paint/skin_messages.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/skin_globals.h"
 #include "skin/skin_manager.h"
 #include "ui/gdi_handles.h"
@@ -109,14 +109,14 @@ bool TsCommonData::OwnerReady() const {
 }
 
 void TsCommonData::TellOwner(TsSkinManager* manager, bool frameToo) {
-  const bool toControl = OwnerControl != nullptr && OwnerControl->Parent() != nullptr &&
-                         !OwnerControl->IsDestroying();
+  const bool toControl =
+      OwnerControl != nullptr && OwnerControl->Parent() != nullptr && !OwnerControl->IsDestroying();
   const bool toFrame = frameToo && OwnerControl == nullptr && OwnerHandler &&
                        OwnerObject != nullptr && !OwnerObject->IsDestroying();
   if (!toControl && !toFrame) return;
   const bool found = manager != nullptr && manager->IsValidSectionIndex(SkinSectionIndex);
-  TMessage m = SkinCommandMessage(found ? SK_REFRESH : SK_SKINREMOVED, 0,
-                                  reinterpret_cast<LPARAM>(manager));
+  TMessage m =
+      SkinCommandMessage(found ? SK_REFRESH : SK_SKINREMOVED, 0, reinterpret_cast<LPARAM>(manager));
   try {
     if (toControl) {
       OwnerControl->WindowProc(m);

@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/cache_info.h"
+#include "pixels/bitmap24.h"
+#include "pixels/cache_info.h"
 #include "ui/control.h"
 
 namespace au {

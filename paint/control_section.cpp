@@ -2,9 +2,9 @@
 
 #include "paint/masks/draw_border_mask.h"
 #include "paint/masks/draw_mask_image.h"
-#include "paint/pixels/shared_paint_state.h"
 #include "paint/sections/section_background.h"
 #include "paint/skin_messages.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/skin_manager.h"
 #include "ui/form.h"
 

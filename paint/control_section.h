@@ -3,9 +3,9 @@
 #pragma once
 
 #include "paint/common_data.h"
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/cache_info.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/cache_info.h"
+#include "pixels/rect.h"
 
 namespace au {
 

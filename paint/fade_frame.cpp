@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "paint/pixels/bitmap_blend.h"
-#include "paint/pixels/copy_bitmap_rect.h"
+#include "pixels/bitmap_blend.h"
+#include "pixels/copy_bitmap_rect.h"
 
 namespace au {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 
 namespace au {
 

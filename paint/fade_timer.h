@@ -9,7 +9,7 @@
 
 #include "paint/common_data.h"
 #include "paint/fading_control.h"
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "ui/timer.h"
 
 namespace au {

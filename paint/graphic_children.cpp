@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "paint/pixels/copy_bitmap_rect.h"
-#include "paint/pixels/shared_paint_state.h"
 #include "paint/sections/textures.h"
 #include "paint/skin_messages.h"
+#include "pixels/copy_bitmap_rect.h"
+#include "pixels/shared_paint_state.h"
 #include "ui/gdi_handles.h"
 
 namespace au {

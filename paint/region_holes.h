@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "paint/pixels/rect.h"
+#include "pixels/rect.h"
 #include "skin/mask_data.h"
 #include "ui/gdi_handles.h"
 

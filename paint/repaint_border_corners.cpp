@@ -1,7 +1,7 @@
 #include "paint/repaint_border_corners.h"
 
-#include "paint/pixels/shared_paint_state.h"
 #include "paint/skin_messages.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/skin_manager.h"
 
 namespace au {

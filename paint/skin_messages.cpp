@@ -1,6 +1,6 @@
 #include "paint/skin_messages.h"
 
-#include "paint/pixels/shared_paint_state.h"
+#include "pixels/shared_paint_state.h"
 #include "ui/application.h"
 #include "ui/form.h"
 

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "paint/pixels/color.h"
+#include "pixels/color.h"
 #include "skin/skin_commands.h"
 #include "ui/control.h"
 #include "ui/win_control.h"

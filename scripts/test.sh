@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test:
+#   0. the layer check: every include follows the order of the layers;
 #   1. the portable code natively, under AddressSanitizer and UBSan;
 #   2. each fuzz target for a few seconds;
 #   3. the 32-bit Windows build under Wine on a private virtual display
@@ -66,6 +67,9 @@ run_fuzzers() {
   summaries+=("fuzz: $n targets, $bad failed")
   [ $bad -eq 0 ] || failures+=("fuzzing")
 }
+
+echo "== checking the layers"
+if layers=$(bash scripts/check_layers.sh 2>&1); then summaries+=("layers: ${layers#layer check: }"); else echo "$layers"; failures+=("layer check"); fi
 
 if build native; then run_tests native; else failures+=("native build"); fi
 if build fuzz; then run_fuzzers; else failures+=("fuzz build"); fi

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "paint/pixels/color.h"
-#include "paint/pixels/gradient_step.h"
+#include "pixels/color.h"
+#include "pixels/gradient_step.h"
 
 namespace au {
 

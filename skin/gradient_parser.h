@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "paint/pixels/gradient_step.h"
+#include "pixels/gradient_step.h"
 
 namespace au {
 

@@ -1,6 +1,6 @@
 #include "skin/internal_skin_loader.h"
 
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 #include "skin/ansi_text.h"
 #include "skin/gradient_parser.h"
 #include "skin/jpeg_decoder.h"

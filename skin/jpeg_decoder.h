@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 
 namespace au {
 

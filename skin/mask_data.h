@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/rect.h"
 
 namespace au {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "paint/pixels/color_transforms.h"
+#include "pixels/color_transforms.h"
 
 namespace au {
 namespace {

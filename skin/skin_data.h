@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "paint/pixels/color.h"
+#include "pixels/color.h"
 
 namespace au {
 

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "paint/pixels/color.h"
+#include "core/component.h"
+#include "pixels/color.h"
 #include "skin/skin_broadcaster.h"
 #include "skin/skin_records.h"
 #include "skin/stored_skin.h"
-#include "ui/core/component.h"
 
 namespace au {
 

@@ -1,6 +1,6 @@
 #include "skin/skin_pictures.h"
 
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 #include "skin/ansi_text.h"
 #include "skin/jpeg_decoder.h"
 #include "skin/skin_files.h"

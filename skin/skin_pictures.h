@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 
 namespace au {
 

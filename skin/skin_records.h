@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "skin/common_indexes.h"
 #include "skin/general_data.h"
 #include "skin/mask_data.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "paint/pixels/color.h"
+#include "pixels/color.h"
 #include "skin/general_data.h"
 #include "skin/mask_data.h"
 

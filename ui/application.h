@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/component.h"
+#include "core/component.h"
 #include "ui/messages.h"
 
 namespace au {

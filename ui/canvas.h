@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "ui/gdi_handles.h"
 #include "ui/graphics.h"
 

@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "paint/pixels/color.h"
-#include "ui/core/component.h"
+#include "core/component.h"
+#include "pixels/color.h"
 #include "ui/graphics.h"
 #include "ui/messages.h"
 

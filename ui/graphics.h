@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "paint/pixels/color.h"
+#include "pixels/color.h"
 #include "ui/gdi_handles.h"
 
 namespace au {

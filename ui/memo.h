@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/core/strings.h"
+#include "core/strings.h"
 #include "ui/panel.h"
 #include "ui/win_control.h"
 

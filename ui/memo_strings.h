@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/core/strings.h"
+#include "core/strings.h"
 
 namespace au {
 

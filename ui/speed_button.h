@@ -4,7 +4,7 @@
 // GroupIndex latch down and raise the others of their group.
 #pragma once
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "ui/graphic_control.h"
 
 namespace au {

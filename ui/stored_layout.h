@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/component.h"
+#include "core/component.h"
 
 namespace au {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "ui/core/component.h"
+#include "core/component.h"
 
 namespace au {
 

@@ -3,9 +3,9 @@
 // parent changed beneath it need not rebuild its whole picture.
 #pragma once
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/cache_info.h"
-#include "paint/pixels/color.h"
+#include "pixels/bitmap24.h"
+#include "pixels/cache_info.h"
+#include "pixels/color.h"
 #include "skin/mask_data.h"
 
 namespace au {

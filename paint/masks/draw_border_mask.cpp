@@ -6,7 +6,7 @@
 #include "paint/masks/mask_copies.h"
 #include "paint/masks/mask_pieces.h"
 #include "paint/masks/state_images.h"
-#include "paint/pixels/color.h"
+#include "pixels/color.h"
 #include "skin/mask_geometry.h"
 
 namespace au {

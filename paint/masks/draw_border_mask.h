@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/cache_info.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/cache_info.h"
+#include "pixels/rect.h"
 #include "skin/mask_data.h"
 
 namespace au {

@@ -2,7 +2,7 @@
 
 #include "paint/masks/mask_pieces.h"
 #include "paint/masks/state_images.h"
-#include "paint/pixels/blend_with_key.h"
+#include "pixels/blend_with_key.h"
 
 namespace au {
 

@@ -2,8 +2,8 @@
 // corner images and caption buttons.
 #pragma once
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/rect.h"
 #include "skin/mask_data.h"
 
 namespace au {

@@ -2,7 +2,7 @@
 
 #include "paint/masks/mask_pieces.h"
 #include "paint/masks/state_images.h"
-#include "paint/pixels/shared_paint_state.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/mask_geometry.h"
 
 namespace au {

@@ -2,9 +2,9 @@
 // repeated over an area, each pixel weighted by the mask's weight row.
 #pragma once
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/cache_info.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/cache_info.h"
+#include "pixels/rect.h"
 #include "skin/mask_data.h"
 
 namespace au {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "paint/pixels/shared_paint_state.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/mask_geometry.h"
 
 namespace au {

@@ -6,10 +6,10 @@
 #include <cstdint>
 
 #include "paint/masks/mask_pieces.h"
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/cache_info.h"
-#include "paint/pixels/color.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/cache_info.h"
+#include "pixels/color.h"
+#include "pixels/rect.h"
 #include "skin/mask_data.h"
 
 namespace au {

@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/cache_info.h"
-#include "paint/pixels/color.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/cache_info.h"
+#include "pixels/color.h"
+#include "pixels/rect.h"
 
 namespace au {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "skin/mask_data.h"
 
 namespace au {

@@ -5,9 +5,9 @@
 
 #include <string_view>
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/cache_info.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/cache_info.h"
+#include "pixels/rect.h"
 
 namespace au {
 

@@ -2,8 +2,8 @@
 // mask in one of its stretch modes.
 #pragma once
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/rect.h"
 #include "skin/mask_data.h"
 
 namespace au {

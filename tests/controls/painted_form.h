@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "paint/common_data.h"
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "skin/elegant_skin.h"
 #include "skin/skin_manager.h"
 #include "tests/support/gui_driver.h"

@@ -10,8 +10,8 @@
 
 #include "controls/ts_memo.h"
 #include "controls/ts_speed_button.h"
-#include "paint/pixels/paint_gradient.h"
 #include "paint/skin_messages.h"
+#include "pixels/paint_gradient.h"
 #include "skin/gradient_parser.h"
 #include "tests/controls/painted_form.h"
 #include "tests/paint/masks/mask_test_support.h"

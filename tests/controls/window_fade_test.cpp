@@ -11,7 +11,7 @@
 #include "controls/skinned_control.h"
 #include "controls/ts_panel.h"
 #include "paint/fade_timer.h"
-#include "paint/pixels/bitmap_blend.h"
+#include "pixels/bitmap_blend.h"
 #include "skin/elegant_skin.h"
 #include "skin/skin_manager.h"
 #include "tests/support/gui_driver.h"

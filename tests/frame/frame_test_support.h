@@ -6,7 +6,7 @@
 
 #include "frame/skin_provider.h"
 #include "paint/masks/state_images.h"
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "skin/skin_manager.h"
 
 namespace au::test {

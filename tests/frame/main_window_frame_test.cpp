@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/main_form.h"
-#include "paint/pixels/bmp_file.h"
-#include "paint/pixels/shared_paint_state.h"
 #include "paint/skin_messages.h"
+#include "pixels/bmp_file.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/elegant_skin.h"
 #include "tests/frame/frame_test_support.h"
 #include "tests/support/gui_driver.h"

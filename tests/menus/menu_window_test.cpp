@@ -8,7 +8,7 @@
 #include "frame/skin_provider.h"
 #include "menus/open_menu.h"
 #include "menus/ts_skinable_menus.h"
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 #include "tests/menus/menu_test_support.h"
 #include "tests/support/gui_driver.h"
 #include "tests/support/temp_folder.h"

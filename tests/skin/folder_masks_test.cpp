@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 #include "skin/conversion_error.h"
 #include "tests/skin/skin_folder_fixture.h"
 

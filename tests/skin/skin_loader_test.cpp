@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "paint/pixels/bmp_file.h"
-#include "paint/pixels/color_transforms.h"
+#include "pixels/bmp_file.h"
+#include "pixels/color_transforms.h"
 #include "skin/skin_color_transform.h"
 #include "tests/skin/skin_folder_fixture.h"
 

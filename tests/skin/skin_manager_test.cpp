@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "paint/pixels/bmp_file.h"
-#include "paint/pixels/color_transforms.h"
+#include "pixels/bmp_file.h"
+#include "pixels/color_transforms.h"
 #include "skin/conversion_error.h"
 #include "skin/elegant_skin.h"
 #include "skin/skin_color_transform.h"

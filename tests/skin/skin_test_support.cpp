@@ -11,7 +11,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 
 namespace au::test {
 

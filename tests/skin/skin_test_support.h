@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 
 namespace au::test {
 

@@ -1,7 +1,7 @@
 // Comparing whole pictures in tests.
 #pragma once
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 
 namespace au::test {
 

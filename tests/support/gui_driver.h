@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "paint/pixels/color.h"
+#include "pixels/color.h"
 #include "ui/control.h"
 
 namespace au::test {

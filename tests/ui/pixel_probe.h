@@ -7,7 +7,7 @@
 #include <functional>
 #include <ostream>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "ui/canvas.h"
 #include "ui/gdi_handles.h"
 

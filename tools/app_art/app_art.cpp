@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 
 namespace au {
 namespace {

@@ -1,6 +1,6 @@
 #include "tools/artwork/art_board.h"
 
-#include "paint/pixels/rounding.h"
+#include "pixels/rounding.h"
 
 namespace au::art {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "tools/artwork/art_layer.h"
 
 namespace au::art {

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "paint/pixels/color.h"
+#include "pixels/color.h"
 
 namespace au::art {
 

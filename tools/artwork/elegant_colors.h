@@ -2,7 +2,7 @@
 // whatever the mouse is over, and a muted red for the close button.
 #pragma once
 
-#include "paint/pixels/color.h"
+#include "pixels/color.h"
 
 namespace au::art {
 

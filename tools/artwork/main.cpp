@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 #include "tools/artwork/master_art.h"
 #include "tools/artwork/palette_quantizer.h"
 #include "tools/artwork/preview.h"

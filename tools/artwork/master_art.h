@@ -1,7 +1,7 @@
 // The pictures of the "Elegant" skin, drawn from scratch.
 #pragma once
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "tools/artwork/art_board.h"
 
 namespace au::art {

@@ -1,8 +1,8 @@
 // Turns a true-colour picture into a 256-colour one for an 8-bit file.
 #pragma once
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bitmap24.h"
+#include "pixels/bmp_file.h"
 
 namespace au::art {
 

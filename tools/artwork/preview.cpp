@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "paint/pixels/paint_gradient.h"
+#include "pixels/paint_gradient.h"
 #include "tools/artwork/elegant_layout.h"
 
 namespace au::art {

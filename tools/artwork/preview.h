@@ -2,8 +2,8 @@
 // outlined, and a few controls put together from them, for review.
 #pragma once
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bitmap24.h"
+#include "pixels/bmp_file.h"
 
 namespace au::art {
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "paint/pixels/shared_paint_state.h"
+#include "pixels/shared_paint_state.h"
 #include "tests/paint/masks/mask_test_support.h"
 
 namespace au {

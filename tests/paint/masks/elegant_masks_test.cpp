@@ -6,7 +6,7 @@
 #include "paint/masks/draw_border_mask.h"
 #include "paint/masks/draw_mask_image.h"
 #include "paint/masks/fill_with_masked_texture.h"
-#include "paint/pixels/shared_paint_state.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/elegant_skin.h"
 #include "tests/paint/masks/mask_test_support.h"
 

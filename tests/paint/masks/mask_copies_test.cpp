@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "paint/pixels/shared_paint_state.h"
+#include "pixels/shared_paint_state.h"
 #include "tests/paint/masks/mask_test_support.h"
 
 namespace au {

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 
 namespace au::test {
 

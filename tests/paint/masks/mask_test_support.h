@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "paint/pixels/bitmap24.h"
-#include "paint/pixels/rect.h"
+#include "pixels/bitmap24.h"
+#include "pixels/rect.h"
 #include "skin/mask_data.h"
 #include "skin/skin_manager.h"
 #include "tests/skin/skin_test_support.h"

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "paint/pixels/paint_gradient.h"
-#include "paint/pixels/shared_paint_state.h"
+#include "pixels/paint_gradient.h"
+#include "pixels/shared_paint_state.h"
 #include "skin/gradient_parser.h"
 #include "tests/paint/masks/mask_test_support.h"
 #include "tests/paint/sections/section_test_skin.h"

@@ -1,6 +1,6 @@
 #include "tests/paint/sections/section_test_skin.h"
 
-#include "paint/pixels/bmp_file.h"
+#include "pixels/bmp_file.h"
 
 namespace au::test {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "paint/pixels/bitmap24.h"
+#include "pixels/bitmap24.h"
 #include "skin/skin_manager.h"
 #include "skin/stored_skin.h"
 #include "tests/skin/skin_test_support.h"
