@@ -82,16 +82,8 @@ SectionPaint PaintOf(const TsSkinManager& manager, const PartSection& part,
   return paint;
 }
 
-TRect ClipTo(TRect r, const Bitmap24& bitmap) {
-  r.Left = std::max(r.Left, 0);
-  r.Top = std::max(r.Top, 0);
-  r.Right = std::min(r.Right, bitmap.Width());
-  r.Bottom = std::min(r.Bottom, bitmap.Height());
-  return r;
-}
-
-bool IsEmptyRect(const TRect& r) {
-  return r.Right <= r.Left || r.Bottom <= r.Top;
+TRect ClipTo(const TRect& r, const Bitmap24& bitmap) {
+  return ClipToPicture(r, bitmap.Width(), bitmap.Height());
 }
 
 }  // namespace
@@ -129,7 +121,7 @@ void TsScrollBar::PaintTracks(Bitmap24& cache) {
   for (const bool first : {true, false}) {
     const TScrollPart part = first ? TScrollPart::FirstTrack : TScrollPart::SecondTrack;
     const TRect r = ClipTo(PartRect(layout.Span(part)), cache);
-    if (IsEmptyRect(r)) continue;
+    if (r.Empty()) continue;
     const PartSection section = TrackSection(manager.Indexes(), vertical, first);
     const SectionPaint paint =
         PaintOf(manager, section, background, {Left() + r.Left, Top() + r.Top}, state(part));
@@ -159,7 +151,7 @@ void TsScrollBar::PaintButtons(Bitmap24& target, const Bitmap24& cache) {
     const ScrollSpan span =
         first ? ScrollSpan{0, paintedLength} : ScrollSpan{length - paintedLength, length};
     const TRect r = ClipTo(PartRect(span), target);
-    if (IsEmptyRect(r)) continue;
+    if (r.Empty()) continue;
     PaintSectionByIndexes(PaintOf(manager, section, background, {r.Left, r.Top}, PartState(part)),
                           section.Border, target, r, true);
     if (!manager.IsValidMaskIndex(section.Glyph)) continue;
@@ -184,7 +176,7 @@ void TsScrollBar::PaintSlider(Bitmap24& target, const Bitmap24& cache) {
   const PartSection section = SliderSection(manager.Indexes(), vertical);
   if (!manager.IsValidSectionIndex(section.Section)) return;
   const TRect r = ClipTo(PartRect(layout.Slider()), target);
-  if (IsEmptyRect(r)) return;
+  if (r.Empty()) return;
   Bitmap24 slider(r.Width(), r.Height());
   CopyBitmapRect(slider, cache, {0, 0}, r);
   const int state = PartState(TScrollPart::Slider);

@@ -17,6 +17,7 @@
 #include "pixels/disabled_look.h"
 #include "pixels/gray_bitmap.h"
 #include "pixels/shared_paint_state.h"
+#include "skin/mask_geometry.h"
 #include "skin/skin_globals.h"
 #include "skin/skin_manager.h"
 
@@ -89,7 +90,7 @@ void TsSpeedButton::StateChanged() {
     TSpeedButton::StateChanged();
     return;
   }
-  if (!lookFollows_) Animate(false, false);
+  if (!fadeAfterStandardHandling_) Animate(false, false);
 }
 
 void TsSpeedButton::StateChangedBy(TacAnimatEvent event) {
@@ -191,10 +192,9 @@ void TsSpeedButton::PaintArrowPart(Bitmap24& cache, const TCacheInfo& parent) {
   const int arrow = manager->Indexes().ScrollBtnBottomGlyph;
   if (!manager->IsValidMaskIndex(arrow)) return;
   const TsMaskData& mask = manager->Masks()[static_cast<size_t>(arrow)];
-  // One state image of the rectangle, even for a mask with its own picture.
-  const int gw = mask.ImageCount > 0 ? mask.Rect.Width() / mask.ImageCount : 0;
-  const int gh = mask.Rect.Height() / std::max(mask.MaskType + 1, 1);
-  DrawMaskImage(cache, {(16 - gw) / 2 + (Width() - 16) + 1, (Height() - gh) / 2}, state, mask, 1);
+  const ImageSize glyph = RectStateImageSize(mask);
+  DrawMaskImage(cache, {(16 - glyph.Width) / 2 + (Width() - 16) + 1, (Height() - glyph.Height) / 2},
+                state, mask, 1);
 }
 
 void TsSpeedButton::PrepareCache() {
@@ -353,7 +353,7 @@ void TsSpeedButton::WndProc(TMessage& m) {
     std::optional<FlagScope> follows;
     if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK || m.Msg == WM_LBUTTONUP ||
         m.Msg == CM_ENABLEDCHANGED) {
-      follows.emplace(lookFollows_);
+      follows.emplace(fadeAfterStandardHandling_);
     }
     TSpeedButton::WndProc(m);
   }

@@ -119,7 +119,7 @@ class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92>, public TsFading
   // Set while a press, a release or a change of Enabled is handled: the
   // state change that the standard handling makes is shown afterwards, by a
   // fade from the picture it leaves.
-  bool lookFollows_ = false;
+  bool fadeAfterStandardHandling_ = false;
   bool lastDown_ = false;
   int lastNumGlyphs_ = 1;
   int lastSpacing_ = 4;

@@ -51,6 +51,14 @@ bool MinimizeEnabled(const FrameState& s) {
   return s.Has(biMinimize) && !s.Minimized();
 }
 
+bool MaximizeButtonLive(const FrameState& s) {
+  return MaximizeEnabled(s) || RestoreEnabled(s);
+}
+
+bool MinimizeButtonLive(const FrameState& s) {
+  return s.Minimized() || MinimizeEnabled(s);
+}
+
 bool MoveEnabled(const FrameState& s) {
   return !s.Maximized();
 }

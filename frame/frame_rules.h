@@ -35,6 +35,10 @@ bool MinimizeVisible(const FrameState& s);
 // the frame can be sized or is single.
 bool MaximizeEnabled(const FrameState& s);
 bool MinimizeEnabled(const FrameState& s);
+// The maximise (minimise) button answers the mouse, and a double click on the
+// title maximises or restores: its command, or restoring, is allowed.
+bool MaximizeButtonLive(const FrameState& s);
+bool MinimizeButtonLive(const FrameState& s);
 bool MoveEnabled(const FrameState& s);
 bool SizeVisible(const FrameState& s);
 bool SizeEnabled(const FrameState& s);

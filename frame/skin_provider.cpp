@@ -274,7 +274,7 @@ void TsSkinProvider::RebuildShape(const FrameGeometry& g) {
     }
   };
   addHoles(skinData_->BordersMaskIndex, true, true);
-  const std::string titleName = titleSkin_.empty() ? "FORMTITLE" : titleSkin_;
+  const std::string titleName = TitleSectionName();
   const int title = manager->SectionIndex(titleName);
   if (title >= 0) addHoles(manager->MaskIndex(title, titleName, "BORDERSMASK"), true, false);
   regionValid_ = true;

@@ -127,6 +127,8 @@ class TsSkinProvider : public TComponent {
   void ApplyGlobalColor();
 
   // Painting (skin_provider_paint.cpp).
+  // The section of the title bar: TitleSkin, or "FORMTITLE" when none is set.
+  std::string TitleSectionName() const;
   void PaintFrameToScreen();
   void PaintTitle(const FrameGeometry& g, const TCacheInfo& background, bool shortcut);
   void DrawIcon(Bitmap24& cache, const FrameGeometry& g);
@@ -172,6 +174,10 @@ class TsSkinProvider : public TComponent {
   void HandleRightButton(TMessage& message);
   void SendSysCommand(WPARAM command);
   TsCaptionButton* MutableButtonOfCode(int code);
+  // The lookup behind ButtonOfCode and MutableButtonOfCode, written once for a
+  // const and a mutable provider.
+  template <typename Provider>
+  static auto FindButton(Provider& provider, int code) -> decltype(&provider.closeButton_);
   std::vector<ButtonHitArea> ButtonHitAreas() const;
 
   // Other window messages.

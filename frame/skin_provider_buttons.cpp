@@ -27,26 +27,31 @@ bool Inside(const TRect& r, POINT p) {
 
 }  // namespace
 
-const TsCaptionButton* TsSkinProvider::ButtonOfCode(int code) const {
+template <typename Provider>
+auto TsSkinProvider::FindButton(Provider& provider, int code) -> decltype(&provider.closeButton_) {
   switch (code) {
     case HTCLOSE:
-      return &closeButton_;
+      return &provider.closeButton_;
     case HTMAXBUTTON:
-      return &maximizeButton_;
+      return &provider.maximizeButton_;
     case HTMINBUTTON:
-      return &minimizeButton_;
+      return &provider.minimizeButton_;
     case HTHELP:
-      return &helpButton_;
+      return &provider.helpButton_;
     default:
       break;
   }
   const int index = code - kUserButtonCode;
-  if (index < 0 || index >= titleButtons_.Count()) return nullptr;
-  return &titleButtons_.Items(index).Button;
+  if (index < 0 || index >= provider.titleButtons_.Count()) return nullptr;
+  return &provider.titleButtons_.Items(index).Button;
+}
+
+const TsCaptionButton* TsSkinProvider::ButtonOfCode(int code) const {
+  return FindButton(*this, code);
 }
 
 TsCaptionButton* TsSkinProvider::MutableButtonOfCode(int code) {
-  return const_cast<TsCaptionButton*>(ButtonOfCode(code));
+  return FindButton(*this, code);
 }
 
 bool TsSkinProvider::SkinnedPopups() const {
@@ -233,8 +238,8 @@ std::vector<ButtonHitArea> TsSkinProvider::ButtonHitAreas() const {
     if (button != nullptr && button->Placed) areas.push_back({code, button->Rect, enabled});
   };
   add(HTCLOSE, true);
-  add(HTMAXBUTTON, MaximizeEnabled(s) || RestoreEnabled(s));
-  add(HTMINBUTTON, s.Minimized() || MinimizeEnabled(s));
+  add(HTMAXBUTTON, MaximizeButtonLive(s));
+  add(HTMINBUTTON, MinimizeButtonLive(s));
   add(HTHELP, true);
   for (int i = 0; i < titleButtons_.Count(); ++i) {
     add(kUserButtonCode + i, titleButtons_.Items(i).Enabled());
@@ -417,7 +422,7 @@ void TsSkinProvider::HandleDoubleClick(TMessage& m) {
   const int code = static_cast<int>(m.WParam);
   const FrameState s = CurrentFrameState();
   m.Result = 0;
-  if (code == HTCAPTION && (MaximizeEnabled(s) || RestoreEnabled(s))) {
+  if (code == HTCAPTION && MaximizeButtonLive(s)) {
     SendSysCommand(s.Maximized() || s.Minimized() ? SC_RESTORE : SC_MAXIMIZE);
     if (systemMenu_ != nullptr) systemMenu_->UpdateItems();
   } else if (code == HTSYSMENU) {

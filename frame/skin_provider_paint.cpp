@@ -18,7 +18,6 @@
 namespace au {
 namespace {
 
-constexpr char kDefaultTitleSkin[] = "FORMTITLE";
 constexpr WORD kApplicationIconId = 1;
 
 // Sets a flag for the lifetime of the scope.
@@ -153,12 +152,16 @@ bool TsSkinProvider::GripArea(const FrameGeometry& g, TRect& area) const {
   return true;
 }
 
+std::string TsSkinProvider::TitleSectionName() const {
+  return titleSkin_.empty() ? "FORMTITLE" : titleSkin_;
+}
+
 void TsSkinProvider::PaintTitle(const FrameGeometry& g, const TCacheInfo& background,
                                 bool shortcut) {
   TsSkinManager* manager = skinData_->EffectiveManager();
   Bitmap24& cache = *skinData_->CacheBitmap;
   const int rows = std::min(g.Height, CurrentFrameState().Minimized() ? g.Height : g.TitleBand());
-  const std::string titleName = titleSkin_.empty() ? kDefaultTitleSkin : titleSkin_;
+  const std::string titleName = TitleSectionName();
   const int title = manager->SectionIndex(titleName);
   if (title >= 0) {
     SectionPaint paint;
@@ -220,7 +223,7 @@ void TsSkinProvider::DrawTitleBarMask(Bitmap24& cache, const FrameGeometry& g) {
 
 void TsSkinProvider::DrawCaptionText(Bitmap24& cache, const FrameGeometry& g, bool shortcut) {
   TsSkinManager* manager = skinData_->EffectiveManager();
-  const std::string titleName = titleSkin_.empty() ? kDefaultTitleSkin : titleSkin_;
+  const std::string titleName = TitleSectionName();
   int section = manager->SectionIndex(titleName);
   if (section < 0) section = skinData_->SkinSectionIndex;
   TBitmapCanvas canvas(cache);

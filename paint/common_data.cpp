@@ -1,11 +1,11 @@
 #include "paint/common_data.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "paint/repaint_border_corners.h"
 #include "paint/skin_messages.h"
 #include "pixels/shared_paint_state.h"
+#include "skin/ansi_text.h"
 #include "skin/skin_globals.h"
 #include "skin/skin_manager.h"
 #include "ui/gdi_handles.h"
@@ -14,11 +14,6 @@
 
 namespace au {
 namespace {
-
-std::string UpperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 struct DefaultSection {
   std::initializer_list<unsigned> Codes;

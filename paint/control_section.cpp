@@ -5,6 +5,7 @@
 #include "paint/sections/section_background.h"
 #include "paint/skin_messages.h"
 #include "pixels/shared_paint_state.h"
+#include "skin/mask_geometry.h"
 #include "skin/skin_manager.h"
 #include "ui/form.h"
 
@@ -35,12 +36,11 @@ void DrawCornerImages(const TsSkinManager& manager, const TsCommonData& data, Bi
     const int index = manager.MaskIndex(data.SkinSectionIndex, data.SkinSection(), corner.Property);
     if (!manager.IsValidMaskIndex(index)) continue;
     const TsMaskData& mask = manager.Masks()[static_cast<size_t>(index)];
-    const int width = mask.ImageCount > 0 ? mask.Rect.Width() / mask.ImageCount : 0;
-    const int height = mask.Rect.Height() / (mask.MaskType + 1 > 0 ? mask.MaskType + 1 : 1);
+    const ImageSize image = RectStateImageSize(mask);
     // Each image at its own corner of r, also when r is only a part of the
     // control (a drop-down button's arrow): none may land on another part.
-    const int x = corner.Right ? r.Right - width : r.Left;
-    const int y = corner.Bottom ? r.Bottom - height : r.Top;
+    const int x = corner.Right ? r.Right - image.Width : r.Left;
+    const int y = corner.Bottom ? r.Bottom - image.Height : r.Top;
     DrawMaskImage(bitmap, {x, y}, state, mask, 1);
   }
 }

@@ -105,11 +105,8 @@ void PaintTriangles(Bitmap24& bitmap, const TRect& r, const TsGradArray& steps) 
 
 void PaintGradient(Bitmap24& bitmap, TRect r, const TsGradArray& steps) {
   if (steps.empty()) return;
-  r.Left = std::max(r.Left, 0);
-  r.Top = std::max(r.Top, 0);
-  r.Right = std::min(r.Right, bitmap.Width());
-  r.Bottom = std::min(r.Bottom, bitmap.Height());
-  if (r.Width() <= 0 || r.Height() <= 0) return;
+  r = ClipToPicture(r, bitmap.Width(), bitmap.Height());
+  if (r.Empty()) return;
 
   switch (steps.front().Mode) {
     case 0:

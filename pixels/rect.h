@@ -18,6 +18,17 @@ struct TRect {
 
   int Width() const { return Right - Left; }
   int Height() const { return Bottom - Top; }
+  bool Empty() const { return Right <= Left || Bottom <= Top; }
 };
+
+// The part of `r` (Right and Bottom exclusive) that lies on a picture of
+// width × height pixels; empty when nothing does.
+inline TRect ClipToPicture(TRect r, int width, int height) {
+  if (r.Left < 0) r.Left = 0;
+  if (r.Top < 0) r.Top = 0;
+  if (r.Right > width) r.Right = width;
+  if (r.Bottom > height) r.Bottom = height;
+  return r;
+}
 
 }  // namespace au

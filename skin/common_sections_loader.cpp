@@ -85,10 +85,7 @@ void LoadCommonMasks(std::span<const std::string> lines, SkinRecords& records,
     for (const IniFile::Entry& entry : section.Entries) {
       const std::string_view value = entry.Value;
       if (records.MasterBitmap.Empty() || !Contains(value, "#")) {
-        const std::string fileName = UpperCase(value);
-        if (!Contains(fileName, ".BMP")) continue;
-        std::optional<Bitmap24> picture =
-            LoadBmpPicture(ResolveSkinFile(source.SkinPath, fileName));
+        std::optional<Bitmap24> picture = LoadNamedBmp(source.SkinPath, value);
         if (!picture) continue;
         TsMaskData& mask = records.Masks.emplace_back();
         mask.Image = std::move(*picture);
@@ -105,17 +102,12 @@ void LoadCommonMasks(std::span<const std::string> lines, SkinRecords& records,
 
 void LoadCommonPatterns(std::span<const std::string> lines, SkinRecords& records,
                         const MaskSource& source) {
-  const IniFile common = ReadLines(lines);
-  for (const IniFile::Section& section : common.Sections()) {
-    for (const IniFile::Entry& entry : section.Entries) {
-      const std::string fileName = UpperCase(entry.Value);
-      if (!NamesJpegFile(fileName)) continue;
-      if (std::optional<Bitmap24> picture =
-              LoadJpegPicture(ResolveSkinFile(source.SkinPath, fileName)))
+  ForEachJpegEntry(
+      ReadLines(lines), source.SkinPath,
+      [&](const IniFile::Section& section, const IniFile::Entry& entry, Bitmap24 picture) {
         records.Patterns.push_back(
-            {std::move(*picture), UpperCase(section.Name), UpperCase(entry.Key)});
-    }
-  }
+            {std::move(picture), UpperCase(section.Name), UpperCase(entry.Key)});
+      });
 }
 
 void LoadCommonSections(std::span<const std::string> lines, SkinRecords& records) {

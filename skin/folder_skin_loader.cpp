@@ -82,27 +82,23 @@ void LoadFolderMasks(const IniFile& options, SkinRecords& records, const MaskSou
 }
 
 void LoadFolderPatterns(const IniFile& options, SkinRecords& records, const MaskSource& source) {
-  for (const IniFile::Section& section : options.Sections()) {
-    for (const IniFile::Entry& entry : section.Entries) {
-      const std::string fileName = UpperCase(entry.Value);
-      if (!NamesJpegFile(fileName)) continue;
-      std::optional<Bitmap24> picture = LoadJpegPicture(ResolveSkinFile(source.SkinPath, fileName));
-      if (!picture) continue;
-      const long long pixels = static_cast<long long>(picture->Width()) * picture->Height();
-      if (pixels >= kMinPatternPixels) {
-        records.Patterns.push_back(
-            {std::move(*picture), UpperCase(section.Name), UpperCase(entry.Key)});
-      } else {
+  ForEachJpegEntry(
+      options, source.SkinPath,
+      [&](const IniFile::Section& section, const IniFile::Entry& entry, Bitmap24 picture) {
+        const long long pixels = static_cast<long long>(picture.Width()) * picture.Height();
+        if (pixels >= kMinPatternPixels) {
+          records.Patterns.push_back(
+              {std::move(picture), UpperCase(section.Name), UpperCase(entry.Key)});
+          return;
+        }
         TsMaskData& mask = records.Masks.emplace_back();
-        mask.Image = std::move(*picture);
+        mask.Image = std::move(picture);
         mask.SectionName = UpperCase(section.Name);
         mask.PropertyName = UpperCase(entry.Key);
         mask.ImageCount = 1;
         mask.ImgType = itisaTexture;
         mask.Manager = source.Manager;
-      }
-    }
-  }
+      });
 }
 
 void LoadFolderSections(const IniFile& options, SkinRecords& records) {

@@ -105,9 +105,7 @@ std::optional<TsMaskData> OwnPictureEntry(TsMaskData mask, std::string_view valu
 
 std::optional<TsMaskData> PlainFileEntry(std::string_view section, std::string_view key,
                                          std::string_view value, const MaskSource& source) {
-  const std::string fileName = UpperCase(value);
-  if (!Contains(fileName, ".BMP")) return std::nullopt;
-  std::optional<Bitmap24> picture = LoadBmpPicture(ResolveSkinFile(source.SkinPath, fileName));
+  std::optional<Bitmap24> picture = LoadNamedBmp(source.SkinPath, value);
   if (!picture) return std::nullopt;
   TsMaskData mask = NewMask(UpperCase(section), UpperCase(key), source.Manager);
   TakePicture(mask, std::move(*picture));

@@ -32,10 +32,31 @@ inline std::int16_t Narrow16(std::int32_t value) {
       value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
-// A border piece is a third of one state image each way.
+struct ImageSize {
+  std::int32_t Width = 0;
+  std::int32_t Height = 0;
+  friend bool operator==(const ImageSize&, const ImageSize&) = default;
+};
+
+// One state image of the mask's rectangle, also for a mask with a picture of
+// its own: ImageCount images side by side, MaskType + 1 rows (at least one).
+inline ImageSize RectStateImageSize(const TsMaskData& mask) {
+  return {PerCount(ExtentX(mask.Rect), mask.ImageCount),
+          PerCount(ExtentY(mask.Rect), std::max(mask.MaskType + 1, 1))};
+}
+
+// Without widths of its own, a border piece is a third of one state image
+// each way.
+inline std::int32_t DefaultBorderWidthX(const TsMaskData& mask) {
+  return PerCount(ExtentX(mask.Rect), mask.ImageCount * 3);
+}
+inline std::int32_t DefaultBorderWidthY(const TsMaskData& mask) {
+  return PerCount(ExtentY(mask.Rect), (mask.MaskType + 1) * 3);
+}
+
 inline void SetDefaultBorderWidths(TsMaskData& mask) {
-  mask.WL = mask.WR = Narrow16(PerCount(ExtentX(mask.Rect), mask.ImageCount * 3));
-  mask.WT = mask.WB = Narrow16(PerCount(ExtentY(mask.Rect), (mask.MaskType + 1) * 3));
+  mask.WL = mask.WR = Narrow16(DefaultBorderWidthX(mask));
+  mask.WT = mask.WB = Narrow16(DefaultBorderWidthY(mask));
 }
 
 // A mask that gives no widths at all takes its uniform BorderWidth, or the defaults.

@@ -4,6 +4,7 @@
 #include "skin/ansi_text.h"
 #include "skin/jpeg_decoder.h"
 #include "skin/skin_files.h"
+#include "skin/skin_paths.h"
 
 namespace au {
 namespace {
@@ -29,6 +30,28 @@ std::optional<Bitmap24> LoadJpegPicture(const std::string& path) {
 
 bool NamesJpegFile(std::string_view upperValue) {
   return Contains(upperValue, ".JPG") || Contains(upperValue, ".JPEG");
+}
+
+std::optional<Bitmap24> LoadNamedBmp(std::string_view skinPath, std::string_view value) {
+  const std::string fileName = UpperCase(value);
+  if (!Contains(fileName, ".BMP")) return std::nullopt;
+  return LoadBmpPicture(ResolveSkinFile(skinPath, fileName));
+}
+
+std::optional<Bitmap24> LoadNamedJpeg(std::string_view skinPath, std::string_view value) {
+  const std::string fileName = UpperCase(value);
+  if (!NamesJpegFile(fileName)) return std::nullopt;
+  return LoadJpegPicture(ResolveSkinFile(skinPath, fileName));
+}
+
+void ForEachJpegEntry(const IniFile& options, std::string_view skinPath,
+                      const TakeJpegEntry& take) {
+  for (const IniFile::Section& section : options.Sections()) {
+    for (const IniFile::Entry& entry : section.Entries) {
+      if (std::optional<Bitmap24> picture = LoadNamedJpeg(skinPath, entry.Value))
+        take(section, entry, std::move(*picture));
+    }
+  }
 }
 
 }  // namespace au

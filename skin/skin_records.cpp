@@ -13,13 +13,6 @@ std::int32_t EffectiveWidth(std::int16_t side, std::int16_t uniform, std::int32_
   return fallback;
 }
 
-std::int32_t DefaultSideWidth(const TsMaskData& mask) {
-  return PerCount(ExtentX(mask.Rect), mask.ImageCount * 3);
-}
-std::int32_t DefaultTopWidth(const TsMaskData& mask) {
-  return PerCount(ExtentY(mask.Rect), (mask.MaskType + 1) * 3);
-}
-
 }  // namespace
 
 int SkinRecords::SectionIndex(std::string_view name) const noexcept {
@@ -90,25 +83,25 @@ int SkinRecords::MaskIndexByNames(std::string_view sectionName,
 std::int32_t SkinRecords::BorderLeft(int maskIndex) const noexcept {
   if (!IsValidMaskIndex(maskIndex)) return 0;
   const TsMaskData& mask = Masks[static_cast<std::size_t>(maskIndex)];
-  return EffectiveWidth(mask.WL, mask.BorderWidth, DefaultSideWidth(mask));
+  return EffectiveWidth(mask.WL, mask.BorderWidth, DefaultBorderWidthX(mask));
 }
 
 std::int32_t SkinRecords::BorderRight(int maskIndex) const noexcept {
   if (!IsValidMaskIndex(maskIndex)) return 0;
   const TsMaskData& mask = Masks[static_cast<std::size_t>(maskIndex)];
-  return EffectiveWidth(mask.WR, mask.BorderWidth, DefaultSideWidth(mask));
+  return EffectiveWidth(mask.WR, mask.BorderWidth, DefaultBorderWidthX(mask));
 }
 
 std::int32_t SkinRecords::BorderTop(int maskIndex) const noexcept {
   if (!IsValidMaskIndex(maskIndex)) return 0;
   const TsMaskData& mask = Masks[static_cast<std::size_t>(maskIndex)];
-  return EffectiveWidth(mask.WT, mask.BorderWidth, DefaultTopWidth(mask));
+  return EffectiveWidth(mask.WT, mask.BorderWidth, DefaultBorderWidthY(mask));
 }
 
 std::int32_t SkinRecords::BorderBottom(int maskIndex) const noexcept {
   if (!IsValidMaskIndex(maskIndex)) return 0;
   const TsMaskData& mask = Masks[static_cast<std::size_t>(maskIndex)];
-  return EffectiveWidth(mask.WB, mask.BorderWidth, DefaultTopWidth(mask));
+  return EffectiveWidth(mask.WB, mask.BorderWidth, DefaultBorderWidthY(mask));
 }
 
 ImageSize SkinRecords::StateImageSize(int maskIndex) const noexcept {

@@ -11,16 +11,11 @@
 #include "skin/common_indexes.h"
 #include "skin/general_data.h"
 #include "skin/mask_data.h"
+#include "skin/mask_geometry.h"
 #include "skin/pattern_data.h"
 #include "skin/skin_data.h"
 
 namespace au {
-
-struct ImageSize {
-  std::int32_t Width = 0;
-  std::int32_t Height = 0;
-  friend bool operator==(const ImageSize&, const ImageSize&) = default;
-};
 
 struct SkinRecords {
   TsGeneralDataArray Sections;  // in load order
@@ -34,8 +29,9 @@ struct SkinRecords {
   int SectionIndex(std::string_view name) const noexcept;
 
   // The first mask of the section with that property. When the section has
-  // none, its ParentClass is searched, then that section's parent, and so on;
-  // a chain that comes back to a section already passed ends with -1.
+  // none, its ParentClass is searched, then that section's parent, and so on.
+  // A section that names itself as parent ends the search; any other loop is
+  // cut after as many steps as there are sections, with -1.
   int MaskIndex(int sectionIndex, std::string_view sectionName,
                 std::string_view propertyName) const noexcept;
   // As MaskIndex, but only textures count.

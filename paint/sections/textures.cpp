@@ -16,19 +16,17 @@ PixelArea AreaOf(const TRect& r) {
 }  // namespace
 
 void FillRectWithColor(Bitmap24& target, const TRect& r, TColor colour) {
-  const int left = std::max(r.Left, 0);
-  const int top = std::max(r.Top, 0);
-  const int right = std::min(r.Right, target.Width());
-  const int bottom = std::min(r.Bottom, target.Height());
-  if (left >= right || top >= bottom) return;
-  std::uint8_t* first = target.Row(top) + 3 * left;
-  for (int x = 0; x < right - left; ++x) {
+  const TRect area = ClipToPicture(r, target.Width(), target.Height());
+  if (area.Empty()) return;
+  std::uint8_t* first = target.Row(area.Top) + 3 * area.Left;
+  for (int x = 0; x < area.Width(); ++x) {
     first[3 * x] = BlueOf(colour);
     first[3 * x + 1] = GreenOf(colour);
     first[3 * x + 2] = RedOf(colour);
   }
-  const size_t bytes = 3 * static_cast<size_t>(right - left);
-  for (int y = top + 1; y < bottom; ++y) std::memcpy(target.Row(y) + 3 * left, first, bytes);
+  const size_t bytes = 3 * static_cast<size_t>(area.Width());
+  for (int y = area.Top + 1; y < area.Bottom; ++y)
+    std::memcpy(target.Row(y) + 3 * area.Left, first, bytes);
 }
 
 void TilePicture(Bitmap24& target, const TRect& r, const Bitmap24& picture) {
