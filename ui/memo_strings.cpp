@@ -29,8 +29,6 @@ std::string NormalizeLineBreaks(std::string_view text) {
   return out;
 }
 
-// Every operation on line i refuses a negative i before it asks the control:
-// the edit control takes line -1 for the line that holds the caret.
 LRESULT TMemoStrings::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
   return SendMessageA(memo_.Handle(), msg, wParam, lParam);
 }

@@ -25,6 +25,8 @@ class TMemoStrings : public TStrings {
 
   // One fewer than the control shows when the text ends in a line break.
   int Count() const override;
+  // Get, Put, Insert and Delete refuse a negative index before they ask the
+  // control: the edit control takes line -1 for the line that holds the caret.
   // At most 4096 bytes of the line, without its break.
   std::string Get(int index) const override;
   void Put(int index, std::string line) override;

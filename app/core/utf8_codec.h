@@ -2,10 +2,10 @@
 // unusual input is part of what the user sees, so it is kept byte for byte:
 //  - every UTF-16 code unit is encoded on its own, so a surrogate pair becomes
 //    two three-byte sequences;
-//  - lead bytes are told apart only by their bits 0x80 and 0x20: 0x80..0xDF start
-//    a two-byte sequence, 0xA0..0xBF and 0xE0..0xFF a three-byte one, and only the
-//    low 16 bits of the decoded value are kept (a four-byte sequence is read as a
-//    three-byte one followed by a new lead byte);
+//  - lead bytes are told apart only by their bits 0x80 and 0x20: 0x80..0x9F and
+//    0xC0..0xDF start a two-byte sequence, 0xA0..0xBF and 0xE0..0xFF a three-byte
+//    one, and only the low 16 bits of the decoded value are kept (a four-byte
+//    sequence is read as a three-byte one followed by a new lead byte);
 //  - overlong forms are accepted (0xC0 0x80 and 0x80 0x80 give U+0000);
 //  - one malformed or truncated sequence anywhere empties the whole result.
 #pragma once

@@ -14,9 +14,10 @@ namespace au {
 class TsSkinManager;
 
 // Everything a section painter needs to know besides its target. A null
-// manager means the default one. `Position` is the painted control's place in
-// its parent, so that the parent pixel behind bitmap pixel (i, j) of the
-// control is (Cache.X + Position.X + i, Cache.Y + Position.Y + j).
+// manager means the default one. `Position` is where the painted rectangle's
+// top-left corner lies in the parent: the parent pixel behind bitmap pixel
+// (r.Left + i, r.Top + j) is (Cache.X + Position.X + i, Cache.Y + Position.Y + j).
+// For a control painted whole, r starts at (0, 0) and Position is its place.
 struct SectionPaint {
   const TsSkinManager* Manager = nullptr;
   int SectionIndex = -1;
