@@ -3,19 +3,38 @@
 // each of their window procedures shares.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
+
+#include <algorithm>
+#include <cstddef>
+
 #include "paint/common_data.h"
 #include "paint/skin_messages.h"
 #include "ui/gdi_handles.h"
 
 namespace au {
 
-template <typename Base, unsigned ClassCode>
+// A class name given as a template argument, so that the class template
+// itself can answer it.
+template <std::size_t N>
+struct ClassNameText {
+  constexpr ClassNameText(const char (&text)[N]) { std::copy_n(text, N, Text); }
+  char Text[N];
+};
+
+// `Name` is the skinned class's own name. The skin state picks its default
+// section in the constructor below, where a virtual ClassName of the derived
+// class cannot be reached yet; so the name is answered here, at this level.
+template <typename Base, unsigned ClassCode, ClassNameText Name>
 class TsSkinnedControl : public Base {
  public:
   explicit TsSkinnedControl(TComponent* owner) : Base(owner) {
     skinData_.ControlClassCode = ClassCode;
     skinData_.FinishLoading();
   }
+
+  const char* ClassName() const override { return Name.Text; }
 
   TsCommonData& SkinData() { return skinData_; }
 

@@ -13,12 +13,10 @@
 
 namespace au {
 
-class TsMemo : public TsSkinnedControl<TMemo, 7> {
+class TsMemo : public TsSkinnedControl<TMemo, 7, "TsMemo"> {
  public:
   explicit TsMemo(TComponent* owner);
   ~TsMemo() override;
-
-  const char* ClassName() const override { return "TsMemo"; }
 
   unsigned DisabledKind() const { return disabledKind_; }
   void SetDisabledKind(unsigned kind);

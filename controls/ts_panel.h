@@ -12,11 +12,9 @@
 
 namespace au {
 
-class TsPanel : public TsSkinnedControl<TPanel, 51> {
+class TsPanel : public TsSkinnedControl<TPanel, 51, "TsPanel"> {
  public:
   using TsSkinnedControl::TsSkinnedControl;
-
-  const char* ClassName() const override { return "TsPanel"; }
 
   void WndProc(TMessage& message) override;
 

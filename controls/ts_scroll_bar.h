@@ -30,12 +30,10 @@ inline constexpr int kPartNormal = 0;
 inline constexpr int kPartHot = 1;
 inline constexpr int kPartPressed = 2;
 
-class TsScrollBar : public TsSkinnedControl<TScrollBar, 142> {
+class TsScrollBar : public TsSkinnedControl<TScrollBar, 142, "TsScrollBar"> {
  public:
   explicit TsScrollBar(TComponent* owner);
   ~TsScrollBar() override;
-
-  const char* ClassName() const override { return "TsScrollBar"; }
 
   void SetMin(int min) { SetParams(position_, min, max_); }
   void SetMax(int max) { SetParams(position_, min_, max); }

@@ -22,11 +22,10 @@ enum class TButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDiv
 enum TDisabledKindFlag : unsigned { dkBlended = 1, dkGrayed = 2 };
 enum TDisabledGlyphKindFlag : unsigned { dgBlended = 1, dgGrayed = 2 };
 
-class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92>, public TsFadingControl {
+class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92, "TsSpeedButton">,
+                      public TsFadingControl {
  public:
   using TsSkinnedControl::TsSkinnedControl;
-
-  const char* ClassName() const override { return "TsSpeedButton"; }
 
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment value) { Change(alignment_, value); }

@@ -10,11 +10,9 @@
 
 namespace au {
 
-class TsStatusBar : public TsSkinnedControl<TStatusBar, 151> {
+class TsStatusBar : public TsSkinnedControl<TStatusBar, 151, "TsStatusBar"> {
  public:
   using TsSkinnedControl::TsSkinnedControl;
-
-  const char* ClassName() const override { return "TsStatusBar"; }
 
   void WndProc(TMessage& message) override;
 

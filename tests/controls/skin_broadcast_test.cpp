@@ -8,7 +8,9 @@
 
 #include "controls/ts_memo.h"
 #include "controls/ts_panel.h"
+#include "controls/ts_scroll_bar.h"
 #include "controls/ts_speed_button.h"
+#include "controls/ts_status_bar.h"
 #include "paint/skin_messages.h"
 #include "pixels/shared_paint_state.h"
 #include "skin/elegant_skin.h"
@@ -238,6 +240,32 @@ TEST_F(SkinnedFormTest, QueriesAndSendsReachOnlyThoseThatCanTakeThem) {
   SkinCommandToControl(&detached, SK_SETBGCHANGED);
   EXPECT_EQ(log.Count(SK_SETBGCHANGED), 0);
   SkinCommandToControl(memo, SK_SETBGCHANGED);
+}
+
+TEST_F(SkinnedFormTest, EachSkinnedControlMadeInCodeTakesTheSectionOfItsOwnClass) {
+  Activate();
+  auto* bar = Add<TsScrollBar>(form_.get(), {0, 0, 100, 17});
+  auto* memo = Add<TsMemo>(form_.get(), {0, 20, 100, 50});
+  auto* panel = Add<TsPanel>(form_.get(), {0, 80, 100, 50});
+  auto* status = Add<TsStatusBar>(form_.get(), {0, 140, 100, 20});
+  auto* button = Add<TsSpeedButton>(panel, {0, 0, 80, 22});
+  const struct {
+    TControl* Control;
+    TsCommonData& Data;
+    const char* ClassName;
+    const char* Section;
+  } rows[] = {
+      // No default section for its kind: the class's own name.
+      {bar, bar->SkinData(), "TsScrollBar", "TSSCROLLBAR"},
+      {memo, memo->SkinData(), "TsMemo", "EDIT"},
+      {panel, panel->SkinData(), "TsPanel", "PANEL"},
+      {status, status->SkinData(), "TsStatusBar", "STATUSBAR"},
+      {button, button->SkinData(), "TsSpeedButton", "SPEEDBUTTON"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_STREQ(row.Control->ClassName(), row.ClassName);
+    EXPECT_EQ(row.Data.SkinSection(), row.Section) << row.ClassName;
+  }
 }
 
 TEST(DefaultSections, FollowTheControlKind) {

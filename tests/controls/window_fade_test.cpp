@@ -30,7 +30,8 @@ constexpr TColor kRed = MakeColor(255, 0, 0);
 constexpr TColor kGreen = MakeColor(0, 255, 0);
 constexpr TColor kBlue = MakeColor(0, 0, 255);
 
-class WindowFadeProbe : public TsSkinnedControl<TGraphicControl, 92>, public TsFadingControl {
+class WindowFadeProbe : public TsSkinnedControl<TGraphicControl, 92, "WindowFadeProbe">,
+                        public TsFadingControl {
  public:
   using TsSkinnedControl::TsSkinnedControl;
 
