@@ -366,7 +366,7 @@ void TsSkinProvider::AnswerCache() const {
 void TsSkinProvider::AnswerBackgroundColor() const {
   const TsGeneralData* section = skinData_->Section();
   SharedBackgroundColor = section != nullptr && !skinData_->CustomColor()
-                              ? section->HotColor
+                              ? ResolveColor(section->HotColor)
                               : ResolveColor(form_->Color());
 }
 

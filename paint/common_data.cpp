@@ -299,14 +299,16 @@ void TsCommonData::AnswerBackgroundColor() {
     if (c != nullptr) SharedBackgroundColor = ResolveColor(c->Color());
     return;
   }
+  // Sections of the internal skin and common sections may name a system
+  // colour; whoever asks paints with the answer.
+  const TColor own = ResolveColor(section->Color);
   if (section->Transparency == 0 || c == nullptr) {
-    SharedBackgroundColor = section->Color;
+    SharedBackgroundColor = own;
     return;
   }
   const TColor parent = ParentColorFor();
-  SharedBackgroundColor = section->Transparency == 100
-                              ? parent
-                              : MixWithParent(parent, section->Color, section->Transparency);
+  SharedBackgroundColor =
+      section->Transparency == 100 ? parent : MixWithParent(parent, own, section->Transparency);
 }
 
 void TsCommonData::PositionChanged(unsigned parameter) {

@@ -18,6 +18,7 @@ PixelArea AreaOf(const TRect& r) {
 void FillRectWithColor(Bitmap24& target, const TRect& r, TColor colour) {
   const TRect area = ClipToPicture(r, target.Width(), target.Height());
   if (area.Empty()) return;
+  colour = ResolveColor(colour);
   std::uint8_t* first = target.Row(area.Top) + 3 * area.Left;
   for (int x = 0; x < area.Width(); ++x) {
     first[3 * x] = BlueOf(colour);

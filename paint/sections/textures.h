@@ -8,7 +8,8 @@
 
 namespace au {
 
-// Right and Bottom exclusive, clipped to the bitmap.
+// Right and Bottom exclusive, clipped to the bitmap. A system-colour
+// reference fills with the colour the system shows for it.
 void FillRectWithColor(Bitmap24& target, const TRect& r, TColor colour);
 
 // The picture repeated from the rectangle's top-left corner, the last row and

@@ -6,7 +6,10 @@
 #include <memory>
 #include <vector>
 
+#include "controls/ts_panel.h"
+#include "controls/ts_speed_button.h"
 #include "frame/skin_provider.h"
+#include "paint/skin_messages.h"
 #include "skin/elegant_skin.h"
 #include "skin/skin_manager.h"
 #include "tests/frame/frame_test_support.h"
@@ -261,6 +264,49 @@ TEST_F(SkinnedForm, ARemovedProviderLeavesThePlatformFrameAndHandlerInPlace) {
   EXPECT_EQ(NcHitTest(Wnd(), title), PlatformHitTest(Wnd(), title));
   form_->SetCaption("still working");
   EXPECT_EQ(form_->Caption(), "still working");
+}
+
+TEST_F(SkinnedForm, SystemColoursOfASkinArePaintedAndAnsweredAsTheSystemShowsThem) {
+  // -16777201 is how a skin writes the system's button-face colour.
+  manager_->SetCommonSections({"[SYSFACE]", "COLOR=-16777201", "[SYSHOT]", "COLOR=255",
+                               "HOTCOLOR=-16777201", "[SYSGLASS]", "COLOR=-16777201",
+                               "TRANSPARENCY=50", "[SYSGRADIENT]", "GRADIENTPERCENT=100",
+                               "GRADIENTDATA=-16777201;-16777201;100;0;0", "[SYSFRAME]",
+                               "COLOR=12632256", "HOTCOLOR=-16777201"});
+  MakeProvider(TFormBorderStyle::bsDialog);
+  provider_->SkinData().SetSkinSection("SYSFRAME");
+  const auto place = [&](TControl* control, TWinControl* parent, RECT bounds, TsCommonData& data,
+                         const char* section) {
+    control->SetParent(parent);
+    control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
+    data.SetSkinSection(section);
+  };
+  auto* face = new TsPanel(form_.get());
+  place(face, form_.get(), {0, 0, 100, 100}, face->SkinData(), "SYSFACE");
+  auto* glass = new TsPanel(form_.get());
+  place(glass, form_.get(), {100, 0, 100, 100}, glass->SkinData(), "SYSGLASS");
+  auto* gradient = new TsPanel(form_.get());
+  place(gradient, form_.get(), {200, 0, 100, 100}, gradient->SkinData(), "SYSGRADIENT");
+  auto* button = new TsSpeedButton(form_.get());
+  place(button, face, {10, 10, 60, 22}, button->SkinData(), "SYSHOT");
+  ShowForm();
+  test::MoveMouseTo(*button, 5, 5);
+  PumpMessages(500);
+  ASSERT_TRUE(button->SkinData().IsHotState());
+
+  const TColor buttonFace = ResolveColor(clBtnFace);
+  const struct {
+    const char* What;
+    TColor Got;
+  } rows[] = {
+      {"a panel's colour", face->SkinData().CacheBitmap->Pixel(80, 80)},
+      {"a gradient's colours", gradient->SkinData().CacheBitmap->Pixel(50, 50)},
+      {"a button's hot colour", button->SkinData().CacheBitmap->Pixel(30, 11)},
+      {"a panel's answer", GetBgColorOf(face)},
+      {"the frame's answer", GetBgColorOf(form_.get())},
+      {"a half transparent panel's answer over the frame", GetBgColorOf(glass)},
+  };
+  for (const auto& row : rows) EXPECT_EQ(row.Got, buttonFace) << row.What;
 }
 
 }  // namespace
