@@ -175,11 +175,9 @@ void TsSpeedButton::PaintPartBorder(Bitmap24& cache, const TCacheInfo& parent, c
                                     TPoint position, int state) {
   TsSkinManager* manager = skinData_.EffectiveManager();
   if (drawOverBorder_ || !manager->IsValidMaskIndex(skinData_.BordersMaskIndex)) return;
-  TCacheInfo shifted = parent;
-  shifted.X += position.X;
-  shifted.Y += position.Y;
   DrawBorderMask(cache, part, true, false, state,
-                 manager->Masks()[static_cast<size_t>(skinData_.BordersMaskIndex)], shifted);
+                 manager->Masks()[static_cast<size_t>(skinData_.BordersMaskIndex)],
+                 ParentBehindTarget(parent, position, part));
 }
 
 void TsSpeedButton::PaintArrowPart(Bitmap24& cache, const TCacheInfo& parent) {

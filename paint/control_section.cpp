@@ -78,11 +78,9 @@ void PaintControlSection(TsCommonData& data, const TCacheInfo& cache, bool fillC
   PaintSectionBackground(paint, override, bitmap, r);
 
   if (manager->IsValidMaskIndex(data.BordersMaskIndex)) {
-    TCacheInfo shifted = cache;
-    shifted.X += position.X;
-    shifted.Y += position.Y;
     DrawBorderMask(bitmap, r, fillCentre, parentFill, state,
-                   manager->Masks()[static_cast<size_t>(data.BordersMaskIndex)], shifted);
+                   manager->Masks()[static_cast<size_t>(data.BordersMaskIndex)],
+                   ParentBehindTarget(cache, position, r));
   }
   ParentFillColor = clMagenta;
   DrawCornerImages(*manager, data, bitmap, r, state);

@@ -157,12 +157,7 @@ void PaintOverlay(const TsSkinManager& manager, const SectionPaint& paint, Bitma
     overlay = normal;
   }
   if (overlay == nullptr) return;
-  // The texture reads the parent behind target pixels by their place in the
-  // target, and r's top-left corner lies at Position in the parent.
-  TCacheInfo behind = paint.Cache;
-  behind.X += paint.Position.X - r.Left;
-  behind.Y += paint.Position.Y - r.Top;
-  FillWithMaskedTexture(b, r, behind, 10, *overlay);
+  FillWithMaskedTexture(b, r, ParentBehindTarget(paint.Cache, paint.Position, r), 10, *overlay);
 }
 
 void PaintBackgroundWith(const TsSkinManager& manager, const SectionPaint& paint, TColor override,
@@ -199,13 +194,18 @@ void DrawSectionBorder(const TsSkinManager& manager, const SectionPaint& paint, 
                        Bitmap24& b, const TRect& r, bool fillCentre) {
   const TsMaskData* mask = MaskAt(manager, maskIndex);
   if (mask == nullptr) return;
-  TCacheInfo cache = paint.Cache;
-  cache.X += paint.Position.X;
-  cache.Y += paint.Position.Y;
-  DrawBorderMask(b, r, fillCentre, true, paint.State, *mask, cache);
+  DrawBorderMask(b, r, fillCentre, true, paint.State, *mask,
+                 ParentBehindTarget(paint.Cache, paint.Position, r));
 }
 
 }  // namespace
+
+TCacheInfo ParentBehindTarget(const TCacheInfo& cache, TPoint position, const TRect& r) {
+  TCacheInfo behind = cache;
+  behind.X += position.X - r.Left;
+  behind.Y += position.Y - r.Top;
+  return behind;
+}
 
 const TsSkinManager* ManagerOrDefault(const TsSkinManager* manager) {
   return manager != nullptr ? manager : DefaultSkinManager;

@@ -44,6 +44,11 @@ void PaintSectionByIndex(const SectionPaint& paint, Bitmap24& bitmap, const TRec
 void PaintSectionByIndexes(const SectionPaint& paint, int borderMaskIndex, Bitmap24& bitmap,
                            const TRect& r, bool fillCentre);
 
+// The parent cache as the mask drawings read it, where the parent pixel
+// behind target pixel (x, y) is (X + x, Y + y), for a rectangle `r` of the
+// target whose top-left corner lies at `position` in the parent.
+TCacheInfo ParentBehindTarget(const TCacheInfo& cache, TPoint position, const TRect& r);
+
 // The manager that a null argument stands for.
 const TsSkinManager* ManagerOrDefault(const TsSkinManager* manager);
 

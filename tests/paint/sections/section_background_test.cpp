@@ -461,6 +461,23 @@ TEST_F(SectionPainterTest, TheSectionBorderShowsTheParentThroughItsCorners) {
   EXPECT_EQ(target_.Pixel(2, 2), PositionColor(2, 32));
 }
 
+TEST_F(SectionPainterTest, TheBorderOfAPartAwayFromTheOriginShowsTheParentReallyBehindIt) {
+  // Parts of a control at (5, 3) in the parent: the whole of it, a second
+  // track or button of a scroll bar, the arrow part of a drop-down button.
+  const int frame = skin_.Mask("BORDERED", "BORDERSMASK");
+  for (const TRect& part : {kWhole, TRect{3, 2, 11, 8}, TRect{6, 0, 12, 9}}) {
+    SCOPED_TRACE(part.Left * 100 + part.Top);
+    SectionPaint paint = OverParent("BORDERED");
+    paint.Position = {5 + part.Left, 3 + part.Top};
+    target_.Fill(kBeneath);
+    PaintSectionByIndex(paint, target_, part, false);
+    EXPECT_EQ(target_.Pixel(part.Left, part.Top), Behind(part.Left, part.Top, kWhole));
+    target_.Fill(kBeneath);
+    PaintSectionByIndexes(paint, frame, target_, part, false);
+    EXPECT_EQ(target_.Pixel(part.Left, part.Top), Behind(part.Left, part.Top, kWhole));
+  }
+}
+
 TEST_F(SectionPainterTest, GivenIndexesAreUsedAsGivenWithoutLookingAnythingUp) {
   const int frame = skin_.Mask("BORDERED", "BORDERSMASK");
   PaintSectionByIndexes(PaintOf("PLAIN"), frame, target_, kWhole, false);
