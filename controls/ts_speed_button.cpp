@@ -330,6 +330,11 @@ void TsSpeedButton::WndProc(TMessage& m) {
       if (State() == TButtonState::bsDown) SetState(TButtonState::bsUp);
       StateChangedBy(aeMouseLeave);
       return;
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+      // The cache shows the old size and what lay behind the old place.
+      skinData_.BackgroundChanged = true;
+      break;
     case WM_ERASEBKGND:
       m.Result = 1;
       return;

@@ -13,4 +13,11 @@ void TGraphicControl::WndProc(TMessage& m) {
   TControl::WndProc(m);
 }
 
+void TGraphicControl::SetBounds(int left, int top, int width, int height) {
+  if (left == Left() && top == Top() && width == Width() && height == Height()) return;
+  TControl::SetBounds(left, top, width, height);
+  WINDOWPOS pos{nullptr, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE};
+  Perform(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+}
+
 }  // namespace au

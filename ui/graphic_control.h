@@ -13,6 +13,9 @@ class TGraphicControl : public TControl {
   explicit TGraphicControl(TComponent* owner) : TControl(owner) {}
 
   void WndProc(TMessage& message) override;
+  // Without a window nobody else tells the control that it moved or changed
+  // size: it is sent WM_WINDOWPOSCHANGED itself, as a window would be.
+  void SetBounds(int left, int top, int width, int height) override;
 
  protected:
   // Draws the control on Canvas().

@@ -202,6 +202,25 @@ TEST_F(SpeedButtonPaintingTest, ADisabledButtonIsItsPictureFadedIntoThePanel) {
   EXPECT_GT(compared, 121 * 22 / 2);
 }
 
+TEST_F(SpeedButtonPaintingTest, AMovedOrResizedButtonPaintsItselfAnewForItsNewPlace) {
+  MakeButton();
+  ShowAndPaint();
+  for (const RECT& bounds : {RECT{60, 80, 121, 22}, RECT{60, 80, 150, 30}, RECT{10, 120, 90, 26}}) {
+    SCOPED_TRACE(bounds.right);
+    button_->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
+    PumpMessages(kSettle);
+    const Bitmap24 moved = Cache();
+    EXPECT_EQ(moved.Width(), bounds.right);
+    EXPECT_EQ(moved.Height(), bounds.bottom);
+    EXPECT_TRUE(ScreenShows(panel_->Handle(), bounds.left, bounds.top, moved));
+    // What the button paints when told to paint itself anew there.
+    button_->SkinData().BackgroundChanged = true;
+    button_->Invalidate();
+    PumpMessages(kSettle);
+    EXPECT_TRUE(SamePixels(moved, Cache()));
+  }
+}
+
 TEST_F(SpeedButtonPaintingTest, TheScreenShowsTheCacheInEveryState) {
   MakeButton();
   ShowAndPaint();
