@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "menus/open_menu.h"
+#include "menus/plain_item_look.h"
 #include "menus/ts_skinable_menus.h"
 #include "paint/region_holes.h"
 #include "paint/sections/section_background.h"
+#include "paint/sections/textures.h"
 #include "pixels/copy_bitmap_rect.h"
 #include "ui/wide_text.h"
 
@@ -63,8 +65,14 @@ void TsSkinableMenus::PrepareMenuBackground(const TMenuItem& firstItem, HWND men
   cornerHoles_.clear();
 
   const int section = owner_.SectionIndex(kMainMenuSection);
-  if (!owner_.IsValidSectionIndex(section) || menu.MenuBackground->Empty()) return;
+  if (menu.MenuBackground->Empty()) return;
   Bitmap24& background = *menu.MenuBackground;
+  if (!owner_.IsValidSectionIndex(section)) {
+    // The skin has no menu background: the platform's menu colour, not a
+    // black picture that no text of any skin colour could be read on.
+    FillRectWithColor(background, {0, 0, size.cx, size.cy}, PlainMenuColour());
+    return;
+  }
   SectionPaint paint;
   paint.Manager = &owner_;
   paint.SectionIndex = section;

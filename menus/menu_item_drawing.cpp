@@ -6,6 +6,7 @@
 #include "menus/background_copies.h"
 #include "menus/menu_font.h"
 #include "menus/open_menu.h"
+#include "menus/plain_item_look.h"
 #include "menus/ts_skinable_menus.h"
 #include "paint/masks/draw_border_mask.h"
 #include "paint/masks/draw_mask_image.h"
@@ -67,8 +68,7 @@ void RequestMenuWindow(const TMenuItem& item) {
 
 }  // namespace
 
-TColor TsSkinableMenus::ArrowColour(int section, bool hot) const {
-  if (!owner_.IsValidSectionIndex(section)) return ResolveColor(SystemColor(COLOR_MENUTEXT));
+TColor TsSkinableMenus::SectionTextColour(int section, bool hot) const {
   const TsGeneralData& data = owner_.Sections()[static_cast<size_t>(section)];
   return ResolveColor(hot ? data.HotFontColor[0] : data.FontColor[0]);
 }
@@ -163,33 +163,47 @@ void TsSkinableMenus::PaintNormalItem(TMenuItem& item, HDC dc, const RECT& r, UI
   if (width <= 0 || height <= 0) return;
   Bitmap24 picture(width, height);
   const bool selected = item.Enabled && (itemState & kDrawSelected) != 0;
+  const bool hot = item.Enabled && (itemState & (kDrawSelected | kDrawHotLight)) != 0;
+  const TPoint place{extra + static_cast<int>(rect.left), static_cast<int>(rect.top)};
 
+  // Without the item's section the platform's menu look stands in, and the
+  // texts take a colour that can be read on it.
   const int section = owner_.SectionIndex(kMenuItemSection);
-  if (owner_.IsValidSectionIndex(section)) {
+  const bool skinned = owner_.IsValidSectionIndex(section);
+  if (skinned) {
     SectionPaint paint;
     paint.Manager = &owner_;
     paint.SectionIndex = section;
     paint.SectionName = kMenuItemSection;
     if (background != nullptr) paint.Cache = {const_cast<Bitmap24*>(background), o.X, o.Y, true};
-    paint.Position = {extra + static_cast<int>(rect.left), static_cast<int>(rect.top)};
+    paint.Position = place;
     paint.State = selected ? 1 : 0;
     PaintSectionByIndex(paint, picture, {0, 0, width, height}, true);
+  } else {
+    PaintPlainItem(picture, background, {place.X + o.X, place.Y + o.Y}, selected);
   }
+  const TColor textColour =
+      skinned ? SectionTextColour(section, hot) : PlainItemTextColour(picture, selected);
 
-  if (item.Checked) {
-    int mask = owner_.MaskIndexByNames("GLOBALINFO", item.RadioItem ? "RADIOCHECKED" : "CHECK");
-    if (!owner_.IsValidMaskIndex(mask)) mask = owner_.MaskIndexByNames("GLOBALINFO", "BOXCHECKED");
-    if (owner_.IsValidMaskIndex(mask)) {
-      const TsMaskData& check = owner_.Masks()[static_cast<size_t>(mask)];
-      if (const auto image = StateImageOf(check, 0)) {
-        DrawMaskImage(picture, {Margin, (height - image->Height) / 2}, selected ? 1 : 0, check, 1);
-      }
-    }
-  }
-
+  // A skin without check images still shows which item is checked (the
+  // active skin in the skin list above all).
+  const bool plainMark = item.Checked && !DrawCheckImage(picture, item, selected);
   {
     TBitmapCanvas canvas(picture);
+    if (plainMark) {
+      const int top = (height - kMenuGlyphSize.cy) / 2;
+      DrawPlainCheckMark(canvas.Handle(),
+                         {Margin, top, Margin + kMenuGlyphSize.cx, top + kMenuGlyphSize.cy},
+                         item.RadioItem, textColour);
+    }
     AssignMenuFont(canvas.Font(), (itemState & kDrawDefault) != 0);
+    const auto write = [&](const std::string& text, UINT format, RECT& r) {
+      if (skinned) {
+        WriteSectionText(canvas, text, true, &owner_, hot, section, format, r);
+      } else {
+        WriteTextInColour(canvas, text, textColour, format, r);
+      }
+    };
     RECT textRect{menu.GlyphWidth + 2 * Margin + Spacing, 0, width, height};
     std::string caption = item.Caption;
     UINT format = DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP | DT_HIDEPREFIX;
@@ -199,20 +213,18 @@ void TsSkinableMenus::PaintNormalItem(TMenuItem& item, HDC dc, const RECT& r, UI
     } else {
       format |= AlignmentFormat(Alignment);
     }
-    const bool hot = item.Enabled && (itemState & (kDrawSelected | kDrawHotLight)) != 0;
-    WriteSectionText(canvas, caption, true, &owner_, hot, section, format, textRect);
+    write(caption, format, textRect);
     if (const std::string keys = ShortCutToText(item.ShortCut); !keys.empty()) {
       RECT keysRect{textRect.left, 0, width - 8 - ExtraWidth(true), height};
-      WriteSectionText(canvas, keys, true, &owner_, hot, section,
-                       DT_SINGLELINE | DT_RIGHT | DT_VCENTER | DT_NOCLIP, keysRect);
+      write(keys, DT_SINGLELINE | DT_RIGHT | DT_VCENTER | DT_NOCLIP, keysRect);
     }
-    if (item.Count() > 0) DrawSubMenuArrow(canvas, width, height, ArrowColour(section, hot));
+    if (item.Count() > 0) DrawSubMenuArrow(canvas, width, height, textColour);
     if (OnDrawItem) OnDrawItem(item, canvas, menu.ItemKind, itemState);
   }
 
   if (!item.Enabled && background != nullptr) {
-    const int x = o.X + extra + static_cast<int>(rect.left);
-    const int y = o.Y + static_cast<int>(rect.top);
+    const int x = o.X + place.X;
+    const int y = o.Y + place.Y;
     BlendWithKey(picture, 0, 0, clMagenta, 0.4, {x, y, x + width - 1, y + height - 1}, *background);
   }
   CopyPictureToDc(dc, extra + rect.left, rect.top, width, height, picture, 0, 0);
@@ -224,6 +236,18 @@ void TsSkinableMenus::PaintNormalItem(TMenuItem& item, HDC dc, const RECT& r, UI
   if (!windowKnown && background != nullptr && firstColumn == 1 && ExtraWidth(false) > 0) {
     CopyPictureToDc(dc, 0, -o.Y, ExtraWidth(false), h, *background, o.X, 0);
   }
+}
+
+bool TsSkinableMenus::DrawCheckImage(Bitmap24& picture, const TMenuItem& item, bool selected) {
+  int mask = owner_.MaskIndexByNames("GLOBALINFO", item.RadioItem ? "RADIOCHECKED" : "CHECK");
+  if (!owner_.IsValidMaskIndex(mask)) mask = owner_.MaskIndexByNames("GLOBALINFO", "BOXCHECKED");
+  if (!owner_.IsValidMaskIndex(mask)) return false;
+  const TsMaskData& check = owner_.Masks()[static_cast<size_t>(mask)];
+  if (const auto image = StateImageOf(check, 0)) {
+    DrawMaskImage(picture, {Margin, (picture.Height() - image->Height) / 2}, selected ? 1 : 0,
+                  check, 1);
+  }
+  return true;
 }
 
 void TsSkinableMenus::DrawMenuDivider(HDC dc, const RECT& r, const Bitmap24* background) {

@@ -98,8 +98,10 @@ class TsSkinableMenus : public SkinMenuPainter {
                       int firstColumn);
   void PaintNormalItem(TMenuItem& item, HDC dc, const RECT& r, UINT itemState, SIZE size,
                        int firstColumn, bool windowKnown);
-  // The colour of a sub-menu arrow: the item's text colour.
-  TColor ArrowColour(int section, bool hot) const;
+  // The main text colour of a valid section, resolved.
+  TColor SectionTextColour(int section, bool hot) const;
+  // The skin's check image for the item; false when the skin has none.
+  bool DrawCheckImage(Bitmap24& picture, const TMenuItem& item, bool selected);
   void WalkApplication(const std::function<void(TPopupMenu&)>& visit) const;
   // Takes the painter's handlers off every menu it reaches.
   void ReleaseMenus();

@@ -51,6 +51,18 @@ RECT TextBox(TCanvas& canvas, std::string_view text, UINT format, const RECT& r)
   return box;
 }
 
+// The box a text of the canvas's font is drawn in, with a clear background;
+// `r` grows by a pixel on every side as the writers return it.
+RECT PrepareTextBox(TCanvas& canvas, std::string_view text, UINT format, RECT& r) {
+  RECT box = r;
+  if (!(format & DT_WORDBREAK)) {
+    box = TextBox(canvas, text, format, r);
+    InflateRect(&r, 1, 1);
+  }
+  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  return box;
+}
+
 }  // namespace
 
 void WriteControlText(TCanvas& canvas, std::string_view text, bool enabled, bool hot,
@@ -61,12 +73,7 @@ void WriteControlText(TCanvas& canvas, std::string_view text, bool enabled, bool
   }
   SavedDc saved(canvas.Handle());
   IntersectClipRect(canvas.Handle(), r.left, r.top, r.right, r.bottom);
-  RECT box = r;
-  if (!(format & DT_WORDBREAK)) {
-    box = TextBox(canvas, text, format, r);
-    InflateRect(&r, 1, 1);
-  }
-  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  RECT box = PrepareTextBox(canvas, text, format, r);
   if (text.empty()) return;
   const UINT drawFormat = format | DT_NOCLIP;
   if (!enabled) {
@@ -88,12 +95,7 @@ void WriteSectionText(TCanvas& canvas, std::string_view text, bool enabled,
                       RECT& r) {
   manager = ManagerOrDefault(manager);
   if (manager == nullptr || !manager->IsValidSectionIndex(sectionIndex)) return;
-  RECT box = r;
-  if (!(format & DT_WORDBREAK)) {
-    box = TextBox(canvas, text, format, r);
-    InflateRect(&r, 1, 1);
-  }
-  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  const RECT box = PrepareTextBox(canvas, text, format, r);
   if (text.empty()) return;
   if (!enabled) {
     DrawDisabled(canvas, text, box, format);
@@ -101,6 +103,14 @@ void WriteSectionText(TCanvas& canvas, std::string_view text, bool enabled,
   }
   const TsGeneralData& section = manager->Sections()[static_cast<size_t>(sectionIndex)];
   DrawInSectionColours(canvas, text, hot ? section.HotFontColor : section.FontColor, box, format);
+}
+
+void WriteTextInColour(TCanvas& canvas, std::string_view text, TColor colour, UINT format,
+                       RECT& r) {
+  RECT box = PrepareTextBox(canvas, text, format, r);
+  if (text.empty()) return;
+  canvas.Font().SetColor(colour);
+  canvas.DrawText(text, box, format);
 }
 
 std::string EllipsizeText(TCanvas& canvas, std::string_view text, int width) {

@@ -26,6 +26,10 @@ void WriteSectionText(TCanvas& canvas, std::string_view text, bool enabled,
                       const TsSkinManager* manager, bool hot, int sectionIndex, UINT format,
                       RECT& r);
 
+// The same in one colour, for a text that has no section to take colours
+// from.
+void WriteTextInColour(TCanvas& canvas, std::string_view text, TColor colour, UINT format, RECT& r);
+
 // The text cut so that it fits `width` pixels, ending in "..." when cut.
 std::string EllipsizeText(TCanvas& canvas, std::string_view text, int width);
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "menus/open_menu.h"
+#include "pixels/readable_colour.h"
 #include "tests/menus/menu_test_support.h"
 #include "ui/canvas.h"
 #include "ui/popup_menu.h"
@@ -345,7 +346,7 @@ TEST_F(MenuPainterTest, TheExtraLineIsPaintedDownTheMenusLeftSide) {
   EXPECT_GT(textPixels, 10);
 }
 
-TEST_F(MenuPainterTest, WithoutMainMenuTheBackgroundStaysBlank) {
+TEST_F(MenuPainterTest, WithoutMainMenuTheBackgroundIsThePlatformsMenuColour) {
   // A manager of its own without any skin has no MAINMENU section.
   auto* bare = new TsSkinManager(form_.get());
   bare->SetActive(false);
@@ -358,11 +359,72 @@ TEST_F(MenuPainterTest, WithoutMainMenuTheBackgroundStaysBlank) {
   }
   ASSERT_TRUE(OpenMenu().MenuBackground);
   const Bitmap24& background = *OpenMenu().MenuBackground;
+  const TColor menuColour = ResolveColor(SystemColor(COLOR_MENU));
   for (int y = 0; y < background.Height(); ++y) {
-    for (int x = 0; x < background.Width(); ++x) ASSERT_EQ(background.Pixel(x, y), clBlack);
+    for (int x = 0; x < background.Width(); ++x) ASSERT_EQ(background.Pixel(x, y), menuColour);
   }
   EXPECT_TRUE(painter->CornerHoles().empty());
   EXPECT_EQ(painter->GetSkinBorderWidth(), 0);
+}
+
+// The pixels of `r` that stand out from `background` at least `ratio` to 1.
+int PixelsStandingOut(const Bitmap24& picture, const RECT& r, TColor background, double ratio) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x)
+      n += ContrastRatio(picture.Pixel(x, y), background) >= ratio;
+  }
+  return n;
+}
+
+TEST_F(MenuPainterTest, WithoutMenuSectionsEveryKindOfItemStaysReadable) {
+  // No MAINMENU, MENUITEM, check images or divider: the skin list of a skin
+  // that skins nothing of the menus must still be read and chosen from.
+  auto* bare = new TsSkinManager(form_.get());
+  bare->SetActive(false);
+  TsSkinableMenus* painter = SkinableMenusOf(*bare);
+  TMenuItem* item = Add("Elegant (internal)");
+  const RECT r{0, 0, 160, 22};
+  const RECT mark{painter->Margin, 0, painter->Margin + 16, 22};
+  const struct {
+    const char* Kind;
+    UINT State;
+    bool Enabled;
+    bool Checked;
+    RECT Where;  // where the item's own marks are
+    double Ratio;
+  } rows[] = {
+      {"normal", 0, true, false, r, kReadableContrast},
+      {"hot", kDrawSelected, true, false, r, kReadableContrast},
+      {"checked", 0, true, true, mark, kReadableContrast},
+      {"hot and checked", kDrawSelected, true, true, mark, kReadableContrast},
+      // Disabled items keep four tenths of their text over the background.
+      {"disabled", 0, false, false, r, 2.0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.Kind);
+    item->Enabled = row.Enabled;
+    item->Checked = row.Checked;
+    item->RadioItem = true;
+    Bitmap24 picture(300, 300);
+    {
+      TBitmapCanvas canvas(picture);
+      painter->DrawItem(*item, canvas.Handle(), r, row.State);
+    }
+    // What lies beneath the text: the item's right end, where no text reaches.
+    const TColor beneath = picture.Pixel(r.right - 2, 1);
+    EXPECT_GT(ContrastRatio(beneath, clBlack), 1.5);  // not the blank picture
+    EXPECT_GT(PixelsStandingOut(picture, row.Where, beneath, row.Ratio), 3);
+  }
+  // The plain divider stands out from the menu colour as well.
+  TMenuItem* line = Add("-");
+  Bitmap24 picture(300, 300);
+  {
+    TBitmapCanvas canvas(picture);
+    painter->DrawItem(*line, canvas.Handle(), {0, 0, 160, 2}, 0);
+  }
+  EXPECT_GT(PixelsStandingOut(picture, {0, 0, 160, 2}, ResolveColor(SystemColor(COLOR_MENU)), 1.5),
+            100);
 }
 
 }  // namespace

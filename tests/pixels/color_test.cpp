@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "pixels/color_transforms.h"
+#include "pixels/readable_colour.h"
 #include "pixels/rounding.h"
 
 namespace au {
@@ -20,6 +21,45 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundToByte(254.5), 254);
   EXPECT_EQ(RoundToByte(1e12), 255);
   EXPECT_EQ(RoundToByte(0.0 / 0.0), 0);
+}
+
+TEST(ReadableColour, KeepsAColourThatStandsOutElseTakesBlackOrWhite) {
+  EXPECT_DOUBLE_EQ(ContrastRatio(clBlack, clWhite), 21.0);
+  EXPECT_DOUBLE_EQ(ContrastRatio(clWhite, clBlack), 21.0);
+  EXPECT_DOUBLE_EQ(ContrastRatio(MakeColor(9, 99, 199), MakeColor(9, 99, 199)), 1.0);
+  const struct {
+    TColor Preferred;
+    TColor Background;
+    TColor Result;
+  } rows[] = {
+      {clBlack, clWhite, clBlack},
+      {clWhite, clWhite, clBlack},
+      {clBlack, clBlack, clWhite},
+      // The lightest grey that can be read on white, and the next lighter one.
+      {MakeColor(0x76, 0x76, 0x76), clWhite, MakeColor(0x76, 0x76, 0x76)},
+      {MakeColor(0x77, 0x77, 0x77), clWhite, clBlack},
+      {MakeColor(255, 255, 0), clWhite, clBlack},
+      {MakeColor(0, 0, 128), clBlack, clWhite},
+      {MakeColor(0, 0, 128), clWhite, MakeColor(0, 0, 128)},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ReadableColour(row.Preferred, row.Background), row.Result)
+        << std::hex << row.Preferred << " on " << row.Background;
+  }
+  // A system colour is resolved: its reference bytes are no colour to draw with.
+  EXPECT_FALSE(IsSystemColor(ReadableColour(clWindowText, clWhite)));
+  EXPECT_FALSE(IsSystemColor(ReadableColour(clWindowText, ResolveColor(clWindowText))));
+}
+
+TEST(MeanColour, AveragesThePixelsInsideThePictureOnly) {
+  Bitmap24 b(2, 2);
+  b.SetPixel(0, 0, clBlack);
+  b.SetPixel(1, 0, clWhite);
+  b.SetPixel(0, 1, MakeColor(100, 0, 0));
+  b.SetPixel(1, 1, MakeColor(0, 200, 40));
+  EXPECT_EQ(MeanColour(b, {0, 0, 2, 2}), MakeColor(88, 113, 73));
+  EXPECT_EQ(MeanColour(b, {1, 0, 5, 5}), MakeColor(127, 227, 147));
+  EXPECT_EQ(MeanColour(b, {3, 3, 5, 5}), clBlack);
 }
 
 TEST(MixColorPair, WeighsTheFirstColourByTheFactor) {
