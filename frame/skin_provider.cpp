@@ -387,6 +387,8 @@ void TsSkinProvider::SkinChanged(TMessage& m) {
   }
   if (!prepared_) PrepareForSkin();
   LookUpTitleBarMasks();
+  // The skinned system menu lists the skins again.
+  if (form_->HandleAllocated()) platformSkinList_.Remove(form_->Handle());
   TakeBorderIcons();
   skinData_->BackgroundChanged = true;
   fullRepaint_ = true;
@@ -453,10 +455,28 @@ void TsSkinProvider::NewWndProc(TMessage& m) {
     return;
   }
   if (!Skinned() || form_->IsDestroying()) {
+    if (!form_->IsDestroying() && HandlePlatformSkinList(m)) return;
     CallOldWindowProc(m);
     return;
   }
   HandleSkinnedMessage(m);
+}
+
+bool TsSkinProvider::HandlePlatformSkinList(TMessage& m) {
+  TsSkinManager* manager = skinData_->EffectiveManager();
+  if (manager == nullptr || !makeSkinMenu_ || !form_->HandleAllocated()) return false;
+  switch (m.Msg) {
+    case WM_INITMENUPOPUP:
+      // The system menu is about to show: the list as the skins are now.
+      if (HIWORD(m.LParam) != 0) platformSkinList_.Insert(form_->Handle(), *manager);
+      return false;
+    case WM_SYSCOMMAND:
+      if (!platformSkinList_.Choose(m.WParam, *manager)) return false;
+      m.Result = 0;
+      return true;
+    default:
+      return false;
+  }
 }
 
 void TsSkinProvider::HandleSkinnedMessage(TMessage& m) {

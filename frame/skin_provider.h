@@ -17,6 +17,7 @@
 #include "frame/caption_buttons.h"
 #include "frame/frame_geometry.h"
 #include "frame/frame_rules.h"
+#include "frame/platform_skin_list.h"
 #include "frame/system_menu.h"
 #include "frame/title_bar_masks.h"
 #include "frame/title_button.h"
@@ -109,6 +110,9 @@ class TsSkinProvider : public TComponent {
   void CallOldWindowProc(TMessage& message) { oldWindowProc_(message); }
   void HandleSkinCommand(TMessage& message);
   void HandleSkinnedMessage(TMessage& message);
+  // While the platform's frame is in use: the skin list in the platform's
+  // system menu. True when the message was handled.
+  bool HandlePlatformSkinList(TMessage& message);
   void SkinChanged(TMessage& message);
   void SkinRemoved(TMessage& message);
   void Refresh();
@@ -189,6 +193,7 @@ class TsSkinProvider : public TComponent {
   TWndMethod oldWindowProc_;
   std::unique_ptr<TsCommonData> skinData_;
   TsSystemMenu* systemMenu_ = nullptr;  // owned as a component
+  PlatformSkinList platformSkinList_;
   TsTitleButtons titleButtons_{*this};
   TsTitleIcon titleIcon_;
   std::unique_ptr<Bitmap24> titleCache_;

@@ -29,6 +29,25 @@ using test::PumpMessages;
 using test::PumpUntil;
 using test::WindowSize;
 
+// The title of a system menu item, read back from the platform.
+std::wstring MenuText(HMENU menu, int position) {
+  wchar_t text[128] = {};
+  GetMenuStringW(menu, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
+  return text;
+}
+
+// The position of the item with this title, or -1.
+int FindMenuItem(HMENU menu, const std::wstring& text) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    if (MenuText(menu, i) == text) return i;
+  }
+  return -1;
+}
+
+bool MenuItemChecked(HMENU menu, int position) {
+  return (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_CHECKED) != 0;
+}
+
 class SkinnedForm : public testing::Test {
  protected:
   SkinnedForm() : form_(Application()->CreateForm<TForm>()) {
@@ -307,6 +326,55 @@ TEST_F(SkinnedForm, SystemColoursOfASkinArePaintedAndAnsweredAsTheSystemShowsThe
       {"a half transparent panel's answer over the frame", GetBgColorOf(glass)},
   };
   for (const auto& row : rows) EXPECT_EQ(row.Got, buttonFace) << row.What;
+}
+
+TEST_F(SkinnedForm, WithoutTheSkinnedFrameThePlatformsSystemMenuListsTheSkins) {
+  // A skin with nothing for the window: the platform's frame comes back.
+  TsStoredSkin bare;
+  bare.Name = "Bare";
+  TsSkinGeneral panel;
+  panel.SectionName = "PANEL";
+  bare.GeneralData = {panel};
+  manager_->SetInternalSkins({ElegantInternalSkin(), bare});
+  MakeProvider(TFormBorderStyle::bsDialog);
+  ShowForm();
+  manager_->SetSkinName("Bare");
+  PumpMessages(50);
+  ASSERT_FALSE(provider_->SkinData().IsSkinned());
+  ASSERT_TRUE(PlatformSystemMenu());
+
+  // The platform's system menu is about to show.
+  const auto opening = [&] {
+    HMENU system = GetSystemMenu(Wnd(), FALSE);
+    SendMessageW(Wnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(system), MAKELPARAM(0, TRUE));
+    return system;
+  };
+  HMENU system = opening();
+  ASSERT_EQ(FindMenuItem(system, L"Available skins"), 0);
+  EXPECT_EQ(GetMenuState(system, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  HMENU skins = GetSubMenu(system, 0);
+  ASSERT_NE(skins, nullptr);
+  ASSERT_EQ(GetMenuItemCount(skins), 2);
+  EXPECT_EQ(MenuText(skins, 0), L"Bare");
+  EXPECT_EQ(MenuText(skins, 1), L"Elegant (internal)");
+  EXPECT_TRUE(MenuItemChecked(skins, 0));
+  EXPECT_FALSE(MenuItemChecked(skins, 1));
+  // Shown again, the list is made anew rather than added twice.
+  system = opening();
+  EXPECT_EQ(FindMenuItem(system, L"Available skins"), 0);
+  EXPECT_EQ(FindMenuItem(GetSubMenu(system, 0), L"Bare"), 0);
+  int lists = 0;
+  for (int i = 0; i < GetMenuItemCount(system); ++i)
+    lists += MenuText(system, i) == L"Available skins";
+  EXPECT_EQ(lists, 1);
+
+  // Choosing a skin there takes it; with the skinned frame the list leaves
+  // the platform's menu.
+  SendMessageW(Wnd(), WM_SYSCOMMAND, GetMenuItemID(GetSubMenu(system, 0), 1), 0);
+  EXPECT_EQ(manager_->SkinName(), kElegantSkinName);
+  ASSERT_TRUE(PumpUntil([&] { return FrameReady(); }));
+  EXPECT_TRUE(provider_->SkinData().IsSkinned());
+  EXPECT_EQ(FindMenuItem(GetSystemMenu(Wnd(), FALSE), L"Available skins"), -1);
 }
 
 }  // namespace
