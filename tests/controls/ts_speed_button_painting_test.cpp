@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "controls/ts_panel.h"
 #include "tests/controls/painted_form.h"
@@ -200,6 +201,46 @@ TEST_F(SpeedButtonPaintingTest, ADisabledButtonIsItsPictureFadedIntoThePanel) {
       ++compared;
     }
   EXPECT_GT(compared, 121 * 22 / 2);
+}
+
+TEST_F(SpeedButtonPaintingTest, EachStateWritesTheCaptionInTheColoursOfItsRecord) {
+  MakeButton();  // "BARTITLE", as on the main window
+  const TsGeneralData& s = *button_->SkinData().Section();
+  // The main colour and the right and bottom contours of each state.
+  const std::vector<TColor> normal{s.FontColor[0], s.FontColor[3], s.FontColor[4]};
+  const std::vector<TColor> hot{s.HotFontColor[0], s.HotFontColor[3], s.HotFontColor[4]};
+  const std::vector<TColor> normalContours{s.FontColor[3], s.FontColor[4]};
+  const std::vector<TColor> hotContours{s.HotFontColor[3], s.HotFontColor[4]};
+  ShowAndPaint();
+  const Bitmap24 normalLook = Cache();
+  Hover();
+  const Bitmap24 hotLook = Cache();
+  Press();
+  const Bitmap24 pressedLook = Cache();
+  Release();
+  SetCursorPos(1200, 1000);
+  button_->SetEnabled(false);
+  PumpMessages(kSettle);
+  const Bitmap24 disabledLook = Cache();
+
+  const struct {
+    const char* State;
+    const Bitmap24& Look;
+    std::vector<TColor> Shown;
+    std::vector<TColor> NotShown;
+  } rows[] = {
+      {"normal", normalLook, normal, hotContours},
+      {"hot", hotLook, hot, normalContours},
+      {"pressed", pressedLook, hot, normalContours},
+      // Written as normal, then faded into the panel with the whole button.
+      {"disabled", disabledLook, {}, {s.FontColor[0], s.FontColor[3], s.FontColor[4]}},
+  };
+  for (const auto& row : rows) {
+    for (const TColor c : row.Shown)
+      EXPECT_GT(CountPixels(row.Look, c), 3) << row.State << " " << c;
+    for (const TColor c : row.NotShown)
+      EXPECT_EQ(CountPixels(row.Look, c), 0) << row.State << " " << c;
+  }
 }
 
 TEST_F(SpeedButtonPaintingTest, AMovedOrResizedButtonPaintsItselfAnewForItsNewPlace) {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "menus/open_menu.h"
 #include "pixels/readable_colour.h"
@@ -425,6 +426,55 @@ TEST_F(MenuPainterTest, WithoutMenuSectionsEveryKindOfItemStaysReadable) {
   }
   EXPECT_GT(PixelsStandingOut(picture, {0, 0, 160, 2}, ResolveColor(SystemColor(COLOR_MENU)), 1.5),
             100);
+}
+
+TEST_F(MenuPainterTest, EachStateOfAnItemTakesTheColoursOfItsRecord) {
+  const TsGeneralData& s = manager_->Sections()[manager_->SectionIndex("MENUITEM")];
+  TMenuItem* item = Add("Available skins");
+  // The widest item sets the menu's width: the item lies wholly on the menu.
+  Add("A caption that makes the menu wider than the test's item");
+  const RECT r{0, 0, 160, 22};
+  const struct {
+    const char* State;
+    UINT Flags;
+    bool Enabled;
+    std::vector<TColor> Shown;
+    std::vector<TColor> NotShown;
+  } rows[] = {
+      {"normal", 0, true, {s.FontColor[0]}, {s.HotFontColor[1]}},
+      {"hot", kDrawSelected, true, {s.HotFontColor[0], s.HotFontColor[1]}, {s.FontColor[0]}},
+      // Written as normal, then mixed with the menu's background.
+      {"disabled", 0, false, {}, {s.FontColor[0], s.HotFontColor[1]}},
+  };
+  const auto count = [&](const Bitmap24& picture, TColor c) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) n += picture.Pixel(x, y) == c;
+    return n;
+  };
+  for (const auto& row : rows) {
+    item->Enabled = row.Enabled;
+    const Bitmap24 picture = Draw(*item, r, row.Flags);
+    for (const TColor c : row.Shown) EXPECT_GT(count(picture, c), 3) << row.State << " " << c;
+    for (const TColor c : row.NotShown) EXPECT_EQ(count(picture, c), 0) << row.State << " " << c;
+  }
+  // Checked: the CHECK image of GLOBALINFO, whole, beside the caption.
+  item->Enabled = true;
+  item->Checked = true;
+  const Bitmap24 picture = Draw(*item, r, 0);
+  const TsMaskData& check = manager_->Masks()[manager_->MaskIndexByNames("GLOBALINFO", "CHECK")];
+  const Bitmap24& master = manager_->Records().MasterBitmap;
+  const int top = (22 - check.Rect.Height()) / 2;
+  int drawn = 0;
+  for (int y = 0; y < check.Rect.Height(); ++y) {
+    for (int x = 0; x < check.Rect.Width(); ++x) {
+      const TColor c = master.Pixel(check.Rect.Left + x, check.Rect.Top + y);
+      if (c == clMagenta) continue;
+      EXPECT_EQ(picture.Pixel(painter_->Margin + x, top + y), c) << x << "," << y;
+      ++drawn;
+    }
+  }
+  EXPECT_GT(drawn, 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 #include "skin/extended_float.h"
 #include "skin/skin_loader.h"
@@ -108,6 +109,119 @@ TEST_F(ElegantSkin, CommonIndexesPointAtTheRightRecords) {
   EXPECT_EQ(c.ComboBtn, -1);
   EXPECT_EQ(c.ComboBtnPattern, -1);
   EXPECT_EQ(c.ComboBoxGlyph, 28);
+}
+
+// Reads one entry of the table, whatever its width.
+template <auto Field>
+int Entry(const CommonIndexes& c) {
+  return c.*Field;
+}
+
+TEST_F(ElegantSkin, EveryCommonIndexFindsItsRecord) {
+  enum Lookup { kSection, kMask, kByNames, kTexture };
+  struct Row {
+    const char* Field;
+    int (*Read)(const CommonIndexes&);
+    const char* Section;
+    const char* Property;
+    Lookup How;
+    bool Found;  // what the internal skin has
+  };
+#define ROW(field, ...)                                  \
+  Row {                                                  \
+#field, &Entry < &CommonIndexes::field>, __VA_ARGS__ \
+  }
+  const Row rows[] = {
+      ROW(GlobalInfo, "GLOBALINFO", "", kSection, true),
+      ROW(TabTop, "TABTOP", "", kSection, true),
+      ROW(TabBottom, "TABBOTTOM", "", kSection, true),
+      ROW(TabLeft, "TABLEFT", "", kSection, true),
+      ROW(TabRight, "TABRIGHT", "", kSection, true),
+      ROW(TabTopBorder, "TABTOP", "BORDERSMASK", kMask, true),
+      ROW(TabBottomBorder, "TABBOTTOM", "BORDERSMASK", kMask, true),
+      ROW(TabLeftBorder, "TABLEFT", "BORDERSMASK", kMask, true),
+      ROW(TabRightBorder, "TABRIGHT", "BORDERSMASK", kMask, true),
+      ROW(ScrollBtnTop, "SCROLLBTNTOP", "", kSection, true),
+      ROW(ScrollBtnBottom, "SCROLLBTNBOTTOM", "", kSection, true),
+      ROW(ScrollBtnLeft, "SCROLLBTNLEFT", "", kSection, true),
+      ROW(ScrollBtnRight, "SCROLLBTNRIGHT", "", kSection, true),
+      ROW(ScrollBtnTopBorder, "SCROLLBTNTOP", "BORDERSMASK", kMask, true),
+      ROW(ScrollBtnBottomBorder, "SCROLLBTNBOTTOM", "BORDERSMASK", kMask, true),
+      ROW(ScrollBtnLeftBorder, "SCROLLBTNLEFT", "BORDERSMASK", kMask, true),
+      ROW(ScrollBtnRightBorder, "SCROLLBTNRIGHT", "BORDERSMASK", kMask, true),
+      ROW(ScrollBtnTopPattern, "SCROLLBTNTOP", "PATTERN", kMask, false),
+      ROW(ScrollBtnBottomPattern, "SCROLLBTNBOTTOM", "PATTERN", kMask, false),
+      ROW(ScrollBtnLeftPattern, "SCROLLBTNLEFT", "PATTERN", kMask, false),
+      ROW(ScrollBtnRightPattern, "SCROLLBTNRIGHT", "PATTERN", kMask, false),
+      ROW(ScrollBtnTopHotPattern, "SCROLLBTNTOP", "HOTPATTERN", kMask, false),
+      ROW(ScrollBtnBottomHotPattern, "SCROLLBTNBOTTOM", "HOTPATTERN", kMask, false),
+      ROW(ScrollBtnLeftHotPattern, "SCROLLBTNLEFT", "HOTPATTERN", kMask, false),
+      ROW(ScrollBtnRightHotPattern, "SCROLLBTNRIGHT", "HOTPATTERN", kMask, false),
+      ROW(ScrollBtnTopGlyph, "SCROLLBTNTOP", "GLYPHMASK", kMask, true),
+      ROW(ScrollBtnBottomGlyph, "SCROLLBTNBOTTOM", "GLYPHMASK", kMask, true),
+      ROW(ScrollBtnLeftGlyph, "SCROLLBTNLEFT", "GLYPHMASK", kMask, true),
+      ROW(ScrollBtnRightGlyph, "SCROLLBTNRIGHT", "GLYPHMASK", kMask, true),
+      ROW(ScrollSliderV, "SCROLLSLIDERV", "", kSection, true),
+      ROW(ScrollSliderH, "SCROLLSLIDERH", "", kSection, true),
+      ROW(ScrollSliderVBorder, "SCROLLSLIDERV", "BORDERSMASK", kMask, true),
+      ROW(ScrollSliderHBorder, "SCROLLSLIDERH", "BORDERSMASK", kMask, true),
+      ROW(ScrollSliderVGlyph, "SCROLLSLIDERV", "GLYPHMASK", kMask, true),
+      ROW(ScrollSliderHGlyph, "SCROLLSLIDERH", "GLYPHMASK", kMask, true),
+      ROW(ScrollSliderHPattern, "SCROLLSLIDERH", "PATTERN", kMask, false),
+      ROW(ScrollSliderHHotPattern, "SCROLLSLIDERH", "HOTPATTERN", kMask, false),
+      ROW(ScrollSliderVPattern, "SCROLLSLIDERV", "PATTERN", kMask, false),
+      ROW(ScrollSliderVHotPattern, "SCROLLSLIDERV", "HOTPATTERN", kMask, false),
+      ROW(ScrollBar1H, "SCROLLBAR1H", "", kSection, true),
+      ROW(ScrollBar1V, "SCROLLBAR1V", "", kSection, true),
+      ROW(ScrollBar2H, "SCROLLBAR2H", "", kSection, true),
+      ROW(ScrollBar2V, "SCROLLBAR2V", "", kSection, true),
+      ROW(ScrollBar1HBorder, "SCROLLBAR1H", "BORDERSMASK", kMask, true),
+      ROW(ScrollBar1VBorder, "SCROLLBAR1V", "BORDERSMASK", kMask, true),
+      ROW(ScrollBar2HBorder, "SCROLLBAR2H", "BORDERSMASK", kMask, true),
+      ROW(ScrollBar2VBorder, "SCROLLBAR2V", "BORDERSMASK", kMask, true),
+      ROW(ScrollBar1HPattern, "SCROLLBAR1H", "PATTERN", kMask, false),
+      ROW(ScrollBar1VPattern, "SCROLLBAR1V", "PATTERN", kMask, false),
+      ROW(ScrollBar2HPattern, "SCROLLBAR2H", "PATTERN", kMask, false),
+      ROW(ScrollBar2VPattern, "SCROLLBAR2V", "PATTERN", kMask, false),
+      ROW(ScrollBar1HHotPattern, "SCROLLBAR1H", "HOTPATTERN", kMask, false),
+      ROW(ScrollBar1VHotPattern, "SCROLLBAR1V", "HOTPATTERN", kMask, false),
+      ROW(ScrollBar2HHotPattern, "SCROLLBAR2H", "HOTPATTERN", kMask, false),
+      ROW(ScrollBar2VHotPattern, "SCROLLBAR2V", "HOTPATTERN", kMask, false),
+      ROW(CheckBoxChecked, "GLOBALINFO", "BOXCHECKED", kMask, true),
+      ROW(CheckBoxUnchecked, "GLOBALINFO", "BOXUNCHECKED", kMask, true),
+      ROW(CheckBoxGrayed, "GLOBALINFO", "BOXGRAYED", kMask, true),
+      ROW(RadioButtonChecked, "GLOBALINFO", "RADIOCHECKED", kMask, true),
+      ROW(RadioButtonUnchecked, "GLOBALINFO", "RADIOUNCHECKED", kMask, true),
+      ROW(RadioButtonGrayed, "GLOBALINFO", "RADIOGRAYED", kMask, false),
+      ROW(SmallBoxChecked, "GLOBALINFO", "SMALLCHECKED", kMask, true),
+      ROW(SmallBoxUnchecked, "GLOBALINFO", "SMALLUNCHECKED", kMask, true),
+      ROW(SmallBoxGrayed, "GLOBALINFO", "SMALLGRAYED", kMask, true),
+      ROW(ComboBtn, "COMBOBTN", "", kSection, false),
+      ROW(ComboBtnBorder, "COMBOBTN", "BORDERSMASK", kByNames, false),
+      ROW(ComboBtnPattern, "COMBOBTN", "PATTERN", kTexture, false),
+      ROW(ComboBtnHotPattern, "COMBOBTN", "HOTPATTERN", kTexture, false),
+      ROW(ComboBoxGlyph, "COMBOBOX", "GLYPHMASK", kByNames, true),
+  };
+#undef ROW
+  ASSERT_EQ(std::size(rows), 69u);
+  // The first record of the names, found by walking the arrays (none of
+  // these sections has a parent class to fall back on).
+  const auto first = [](const Row& row) {
+    if (row.How == kSection) return R().SectionIndex(row.Section);
+    if (row.How == kMask && R().SectionIndex(row.Section) < 0) return -1;
+    for (size_t i = 0; i < R().Masks.size(); ++i) {
+      const TsMaskData& m = R().Masks[i];
+      if (row.How == kTexture && m.ImgType != itisaTexture) continue;
+      if (m.SectionName == row.Section && m.PropertyName == row.Property)
+        return static_cast<int>(i);
+    }
+    return -1;
+  };
+  for (const Row& row : rows) {
+    const int index = row.Read(R().Indexes);
+    EXPECT_EQ(index >= 0, row.Found) << row.Field;
+    EXPECT_EQ(index, first(row)) << row.Field;
+  }
 }
 
 TEST_F(ElegantSkin, SectionsCarryTheirStoredValues) {
