@@ -29,8 +29,8 @@ class PlatformSkinList {
   void Insert(HWND wnd, TsSkinManager& manager);
   // Takes the list and its line out again; the rest of the menu is left.
   void Remove(HWND wnd);
-  // When `command` (of WM_SYSCOMMAND) is a skin of the list: makes it the
-  // manager's skin and answers true.
+  // When `command` (of WM_SYSCOMMAND, or the item of WM_COMMAND) is a skin
+  // of the list: makes it the manager's skin and answers true.
   bool Choose(WPARAM command, TsSkinManager& manager) const;
 
  private:

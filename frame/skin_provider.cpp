@@ -467,11 +467,22 @@ bool TsSkinProvider::HandlePlatformSkinList(TMessage& m) {
   if (manager == nullptr || !makeSkinMenu_ || !form_->HandleAllocated()) return false;
   switch (m.Msg) {
     case WM_INITMENUPOPUP:
-      // The system menu is about to show: the list as the skins are now.
-      if (HIWORD(m.LParam) != 0) platformSkinList_.Insert(form_->Handle(), *manager);
+      // The system menu is about to show: the list as the skins are now. Not
+      // for its sub-menus, which count as the system menu too: the list is
+      // one of them, and would be replaced while it shows.
+      if (HIWORD(m.LParam) != 0 &&
+          reinterpret_cast<HMENU>(m.WParam) == GetSystemMenu(form_->Handle(), FALSE)) {
+        platformSkinList_.Insert(form_->Handle(), *manager);
+      }
       return false;
     case WM_SYSCOMMAND:
       if (!platformSkinList_.Choose(m.WParam, *manager)) return false;
+      m.Result = 0;
+      return true;
+    case WM_COMMAND:
+      // Wine reports a choice in a sub-menu of the system menu so.
+      if (HIWORD(m.WParam) != 0 || m.LParam != 0) return false;
+      if (!platformSkinList_.Choose(LOWORD(m.WParam), *manager)) return false;
       m.Result = 0;
       return true;
     default:

@@ -359,6 +359,9 @@ TEST_F(SkinnedForm, WithoutTheSkinnedFrameThePlatformsSystemMenuListsTheSkins) {
   EXPECT_EQ(MenuText(skins, 1), L"Elegant (internal)");
   EXPECT_TRUE(MenuItemChecked(skins, 0));
   EXPECT_FALSE(MenuItemChecked(skins, 1));
+  // Its own opening, as a sub-menu of the system menu, leaves it in place.
+  SendMessageW(Wnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(skins), MAKELPARAM(0, TRUE));
+  EXPECT_EQ(GetSubMenu(system, 0), skins);
   // Shown again, the list is made anew rather than added twice.
   system = opening();
   EXPECT_EQ(FindMenuItem(system, L"Available skins"), 0);
@@ -368,13 +371,20 @@ TEST_F(SkinnedForm, WithoutTheSkinnedFrameThePlatformsSystemMenuListsTheSkins) {
     lists += MenuText(system, i) == L"Available skins";
   EXPECT_EQ(lists, 1);
 
-  // Choosing a skin there takes it; with the skinned frame the list leaves
-  // the platform's menu.
-  SendMessageW(Wnd(), WM_SYSCOMMAND, GetMenuItemID(GetSubMenu(system, 0), 1), 0);
-  EXPECT_EQ(manager_->SkinName(), kElegantSkinName);
-  ASSERT_TRUE(PumpUntil([&] { return FrameReady(); }));
-  EXPECT_TRUE(provider_->SkinData().IsSkinned());
-  EXPECT_EQ(FindMenuItem(GetSystemMenu(Wnd(), FALSE), L"Available skins"), -1);
+  // Choosing a skin there takes it, whether the platform reports the choice
+  // as a system command or, from the sub-menu, as a plain command; with the
+  // skinned frame the list leaves the platform's menu.
+  for (const UINT message : {WM_SYSCOMMAND, WM_COMMAND}) {
+    SCOPED_TRACE(message);
+    manager_->SetSkinName("Bare");
+    PumpMessages(50);
+    system = opening();
+    SendMessageW(Wnd(), message, GetMenuItemID(GetSubMenu(system, 0), 1), 0);
+    EXPECT_EQ(manager_->SkinName(), kElegantSkinName);
+    ASSERT_TRUE(PumpUntil([&] { return FrameReady(); }));
+    EXPECT_TRUE(provider_->SkinData().IsSkinned());
+    EXPECT_EQ(FindMenuItem(GetSystemMenu(Wnd(), FALSE), L"Available skins"), -1);
+  }
 }
 
 }  // namespace
