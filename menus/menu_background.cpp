@@ -65,9 +65,10 @@ void TsSkinableMenus::PrepareMenuBackground(const TMenuItem& firstItem, HWND men
   cornerHoles_.clear();
 
   const int section = owner_.SectionIndex(kMainMenuSection);
+  menu.SkinnedBackground = owner_.IsValidSectionIndex(section);
   if (menu.MenuBackground->Empty()) return;
   Bitmap24& background = *menu.MenuBackground;
-  if (!owner_.IsValidSectionIndex(section)) {
+  if (!menu.SkinnedBackground) {
     // The skin has no menu background: the platform's menu colour, not a
     // black picture that no text of any skin colour could be read on.
     FillRectWithColor(background, {0, 0, size.cx, size.cy}, PlainMenuColour());

@@ -94,7 +94,7 @@ void TsSkinableMenus::DrawItem(TMenuItem& item, HDC dc, const RECT& r, UINT item
   menu.ItemKind = MenuItemKindOf(item.Caption);
 
   if (menuWindow != nullptr) {
-    CopyFrameShare(menuWindow, item, r, size, firstColumn);
+    if (menu.SkinnedBackground) CopyFrameShare(menuWindow, item, r, size, firstColumn);
   } else {
     RequestMenuWindow(item);
   }

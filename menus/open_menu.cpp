@@ -11,6 +11,7 @@ void ResetOpenMenu() {
   OpenMenuState& state = OpenMenu();
   state.CurrentMenuFirstItem = nullptr;
   state.MenuBackground.reset();
+  state.SkinnedBackground = false;
   state.ExtraLineWanted = false;
   state.ExtraLinePrepared = false;
 }

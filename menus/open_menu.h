@@ -17,6 +17,9 @@ struct OpenMenuState {
   // followed, since the menu may be gone.
   const TMenuItem* CurrentMenuFirstItem = nullptr;
   std::unique_ptr<Bitmap24> MenuBackground;
+  // The background is the skin's "MAINMENU"; without it the menu window
+  // keeps the platform's own frame.
+  bool SkinnedBackground = false;
   bool ExtraLineWanted = false;
   bool ExtraLinePrepared = false;
   std::string ExtraLineSection = kExtraLineSection;
