@@ -363,13 +363,10 @@ TEST_F(SkinnedForm, WithoutTheSkinnedFrameThePlatformsSystemMenuListsTheSkins) {
   SendMessageW(Wnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(skins), MAKELPARAM(0, TRUE));
   EXPECT_EQ(GetSubMenu(system, 0), skins);
   // Shown again, the list is made anew rather than added twice.
+  const int items = GetMenuItemCount(system);
   system = opening();
-  EXPECT_EQ(FindMenuItem(system, L"Available skins"), 0);
-  EXPECT_EQ(FindMenuItem(GetSubMenu(system, 0), L"Bare"), 0);
-  int lists = 0;
-  for (int i = 0; i < GetMenuItemCount(system); ++i)
-    lists += MenuText(system, i) == L"Available skins";
-  EXPECT_EQ(lists, 1);
+  EXPECT_EQ(GetMenuItemCount(system), items);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(system, 0)), 2);
 
   // Choosing a skin there takes it, whether the platform reports the choice
   // as a system command or, from the sub-menu, as a plain command; with the
