@@ -204,6 +204,12 @@ void TsSkinProvider::TakeBorderIcons() {
   form_->SetBorderIcons(0);
 }
 
+void TsSkinProvider::TakePlatformFrameParts() {
+  // The skinned system menu lists the skins again.
+  if (form_ != nullptr && form_->HandleAllocated()) platformSkinList_.Remove(form_->Handle());
+  TakeBorderIcons();
+}
+
 void TsSkinProvider::GiveBackBorderIcons() {
   if (form_ == nullptr || !iconsTaken_) return;
   iconsTaken_ = false;
@@ -387,9 +393,7 @@ void TsSkinProvider::SkinChanged(TMessage& m) {
   }
   if (!prepared_) PrepareForSkin();
   LookUpTitleBarMasks();
-  // The skinned system menu lists the skins again.
-  if (form_->HandleAllocated()) platformSkinList_.Remove(form_->Handle());
-  TakeBorderIcons();
+  TakePlatformFrameParts();
   skinData_->BackgroundChanged = true;
   fullRepaint_ = true;
   titleCache_.reset();
@@ -430,7 +434,7 @@ void TsSkinProvider::Refresh() {
   titleCache_.reset();
   if (HasBorder()) regionValid_ = false;
   // A window skinned again after its skin had gone hides its own buttons again.
-  TakeBorderIcons();
+  TakePlatformFrameParts();
   if (!ShowingOnScreen()) return;
   ApplyGlobalColor();
   SendNcPaint();

@@ -127,6 +127,9 @@ class TsSkinProvider : public TComponent {
   void PrepareForSkin();
   void LookUpTitleBarMasks();
   void TakeBorderIcons();
+  // The platform's caption buttons and the skin list in its system menu go
+  // while the skinned frame is in use.
+  void TakePlatformFrameParts();
   void GiveBackBorderIcons();
   void ApplyGlobalColor();
 
