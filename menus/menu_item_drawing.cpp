@@ -238,7 +238,8 @@ void TsSkinableMenus::PaintNormalItem(TMenuItem& item, HDC dc, const RECT& r, UI
   }
 }
 
-bool TsSkinableMenus::DrawCheckImage(Bitmap24& picture, const TMenuItem& item, bool selected) {
+bool TsSkinableMenus::DrawCheckImage(Bitmap24& picture, const TMenuItem& item,
+                                     bool selected) const {
   int mask = owner_.MaskIndexByNames("GLOBALINFO", item.RadioItem ? "RADIOCHECKED" : "CHECK");
   if (!owner_.IsValidMaskIndex(mask)) mask = owner_.MaskIndexByNames("GLOBALINFO", "BOXCHECKED");
   if (!owner_.IsValidMaskIndex(mask)) return false;

@@ -101,7 +101,7 @@ class TsSkinableMenus : public SkinMenuPainter {
   // The main text colour of a valid section, resolved.
   TColor SectionTextColour(int section, bool hot) const;
   // The skin's check image for the item; false when the skin has none.
-  bool DrawCheckImage(Bitmap24& picture, const TMenuItem& item, bool selected);
+  bool DrawCheckImage(Bitmap24& picture, const TMenuItem& item, bool selected) const;
   void WalkApplication(const std::function<void(TPopupMenu&)>& visit) const;
   // Takes the painter's handlers off every menu it reaches.
   void ReleaseMenus();
