@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,97 +14,29 @@
 namespace au {
 namespace {
 
-using test::PumpMessages;
 using test::SendMouse;
 
-std::string NumberedLines(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) text += "Line " + std::to_string(i) + "\r\n";
-  return text;
-}
-
-// One step of a person on a bar or the memo, and where it should leave the
-// bar, worked out from the bar before the step.
-struct ScrollStep {
+// One thing a person does: a click on a part of the bar, the slider dragged
+// to a fraction of the bar's length, or the wheel turned over the memo.
+struct Step {
+  enum Kind { Click, Drag, Wheel };
   const char* Name;
-  std::function<void(TsScrollBar&, TsMemo&)> Act;
-  std::function<int(const TsScrollBar&)> Expected;
+  Kind What;
+  TScrollPart Part = TScrollPart::Slider;
+  double Amount = 0;  // where a drag lets go; the wheel's notches
 };
 
-// A point along the bar on the part, clear of the parts drawn over it.
-int PointOn(const TsScrollBar& bar, TScrollPart part) {
-  const ScrollBarLayout layout = bar.Layout();
-  switch (part) {
-    case TScrollPart::FirstTrack:
-      return (layout.FirstButton().End + layout.Slider().Start) / 2;
-    case TScrollPart::SecondTrack:
-      return (layout.Slider().End + layout.SecondButton().Start) / 2;
-    default:
-      return (layout.Span(part).Start + layout.Span(part).End) / 2;
-  }
-}
-
-void ClickAlong(TsScrollBar& bar, int along) {
-  const bool vertical = bar.Kind() == TScrollBarKind::sbVertical;
-  const int x = vertical ? bar.Width() / 2 : along;
-  const int y = vertical ? along : bar.Height() / 2;
-  SendMouse(bar, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
-  SendMouse(bar, WM_LBUTTONUP, x, y);
-}
-
-// The slider taken by its centre and let go at `fraction` of the bar's length.
-ScrollStep Drag(const char* name, double fraction) {
-  const auto to = [fraction](const TsScrollBar& bar) {
-    const bool vertical = bar.Kind() == TScrollBarKind::sbVertical;
-    return static_cast<int>((vertical ? bar.Height() : bar.Width()) * fraction);
-  };
-  return {name,
-          [to](TsScrollBar& bar, TsMemo&) {
-            const bool vertical = bar.Kind() == TScrollBarKind::sbVertical;
-            const int from = bar.Layout().SliderCenter();
-            const int across = (vertical ? bar.Width() : bar.Height()) / 2;
-            SendMouse(bar, WM_LBUTTONDOWN, vertical ? across : from, vertical ? from : across,
-                      MK_LBUTTON);
-            SendMouse(bar, WM_LBUTTONUP, vertical ? across : to(bar), vertical ? to(bar) : across);
-          },
-          [to](const TsScrollBar& bar) {
-            const ScrollBarLayout layout = bar.Layout();
-            const int moved = layout.PositionAt(to(bar)) - layout.PositionAt(layout.SliderCenter());
-            return std::clamp(bar.Position() + moved, bar.Min(), bar.Max());
-          }};
-}
-
-ScrollStep Click(const char* name, TScrollPart part, int direction, bool page) {
-  return {name, [part](TsScrollBar& bar, TsMemo&) { ClickAlong(bar, PointOn(bar, part)); },
-          [direction, page](const TsScrollBar& bar) {
-            return bar.Position() + direction * (page ? bar.LargeChange() : bar.SmallChange());
-          }};
-}
-
-ScrollStep Wheel(const char* name, int notches) {
-  return {name,
-          [notches](TsScrollBar&, TsMemo& memo) {
-            SendMessageW(memo.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), 0);
-          },
-          [notches](const TsScrollBar& bar) {
-            UINT lines = 3;
-            SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-            return bar.Position() - notches * static_cast<int>(lines);
-          }};
-}
-
-// Both bars run the same round: far along, both arrows, both track parts,
-// and back near the start.
-std::vector<ScrollStep> Round() {
-  return {Drag("slider to three quarters", 0.75),
-          Click("second track part", TScrollPart::SecondTrack, 1, true),
-          Click("first track part", TScrollPart::FirstTrack, -1, true),
-          Drag("slider past the end", 1.5),
-          Click("first arrow at the end", TScrollPart::FirstButton, -1, false),
-          Click("second arrow", TScrollPart::SecondButton, 1, false),
-          Drag("slider back to a tenth", 0.1),
-          Drag("slider to the end again", 1.5)};
-}
+// Far along, both track parts, both arrows at the end, and back near the start.
+const std::vector<Step> kRound = {
+    {"slider to three quarters", Step::Drag, TScrollPart::Slider, 0.75},
+    {"second track part", Step::Click, TScrollPart::SecondTrack},
+    {"first track part", Step::Click, TScrollPart::FirstTrack},
+    {"slider past the end", Step::Drag, TScrollPart::Slider, 1.5},
+    {"first arrow at the end", Step::Click, TScrollPart::FirstButton},
+    {"second arrow", Step::Click, TScrollPart::SecondButton},
+    {"slider back to a tenth", Step::Drag, TScrollPart::Slider, 0.1},
+    {"slider to the end again", Step::Drag, TScrollPart::Slider, 1.5},
+};
 
 class MemoLongTextTest : public test::SkinnedPanelForm {
  protected:
@@ -116,9 +47,11 @@ class MemoLongTextTest : public test::SkinnedPanelForm {
     ShowForm();
   }
 
+  static bool Vertical(const TsScrollBar& bar) { return bar.Kind() == TScrollBarKind::sbVertical; }
+
   // Where the edit control stands in the bar's direction.
   int EditPosition(const TsScrollBar& bar) const {
-    if (bar.Kind() == TScrollBarKind::sbVertical) {
+    if (Vertical(bar)) {
       return static_cast<int>(SendMessageA(memo_->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
     }
     SCROLLINFO info{sizeof(info), SIF_POS, 0, 0, 0, 0, 0};
@@ -126,19 +59,64 @@ class MemoLongTextTest : public test::SkinnedPanelForm {
     return info.nPos;
   }
 
-  void Run(TsScrollBar* (TsMemo::*which)() const, const std::vector<ScrollStep>& steps) {
+  static int DragTarget(const TsScrollBar& bar, const Step& step) {
+    return static_cast<int>((Vertical(bar) ? bar.Height() : bar.Width()) * step.Amount);
+  }
+
+  // Where the bar should stand after the step, from where it stands before.
+  static int Expected(const TsScrollBar& bar, const Step& step) {
+    const ScrollBarLayout layout = bar.Layout();
+    switch (step.What) {
+      case Step::Drag: {
+        const int moved =
+            layout.PositionAt(DragTarget(bar, step)) - layout.PositionAt(layout.SliderCenter());
+        return std::clamp(bar.Position() + moved, bar.Min(), bar.Max());
+      }
+      case Step::Wheel: {
+        UINT lines = 3;
+        SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+        return bar.Position() - static_cast<int>(step.Amount) * static_cast<int>(lines);
+      }
+      case Step::Click:
+        break;
+    }
+    const bool back = step.Part == TScrollPart::FirstButton || step.Part == TScrollPart::FirstTrack;
+    const bool page = step.Part == TScrollPart::FirstTrack || step.Part == TScrollPart::SecondTrack;
+    return bar.Position() + (back ? -1 : 1) * (page ? bar.LargeChange() : bar.SmallChange());
+  }
+
+  void Perform(TsScrollBar& bar, const Step& step) {
+    if (step.What == Step::Wheel) {
+      const auto delta = static_cast<short>(step.Amount * WHEEL_DELTA);
+      SendMessageW(memo_->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
+      return;
+    }
+    const ScrollBarLayout layout = bar.Layout();
+    // On the part, clear of the parts painted over the track.
+    int along = (layout.Span(step.Part).Start + layout.Span(step.Part).End) / 2;
+    if (step.Part == TScrollPart::FirstTrack) {
+      along = (layout.FirstButton().End + layout.Slider().Start) / 2;
+    } else if (step.Part == TScrollPart::SecondTrack) {
+      along = (layout.Slider().End + layout.SecondButton().Start) / 2;
+    }
+    const int release = step.What == Step::Drag ? DragTarget(bar, step) : along;
+    const int across = (Vertical(bar) ? bar.Width() : bar.Height()) / 2;
+    const auto at = [&](int a) { return Vertical(bar) ? POINT{across, a} : POINT{a, across}; };
+    SendMouse(bar, WM_LBUTTONDOWN, at(along).x, at(along).y, MK_LBUTTON);
+    SendMouse(bar, WM_LBUTTONUP, at(release).x, at(release).y);
+  }
+
+  void Run(TsScrollBar* (TsMemo::*bar)() const, const std::vector<Step>& steps) {
     int farthest = 0;
-    for (const ScrollStep& step : steps) {
+    for (const Step& step : steps) {
       SCOPED_TRACE(step.Name);
-      TsScrollBar* bar = (memo_->*which)();
-      ASSERT_NE(bar, nullptr);
-      ASSERT_TRUE(bar->Enabled());
-      const int expected = step.Expected(*bar);
-      step.Act(*bar, *memo_);
-      PumpMessages(10);
-      bar = (memo_->*which)();
-      EXPECT_EQ(EditPosition(*bar), expected);
-      EXPECT_EQ(bar->Position(), expected);
+      ASSERT_NE((memo_->*bar)(), nullptr);
+      ASSERT_TRUE((memo_->*bar)()->Enabled());
+      const int expected = Expected(*(memo_->*bar)(), step);
+      Perform(*(memo_->*bar)(), step);
+      test::PumpMessages(10);
+      EXPECT_EQ(EditPosition(*(memo_->*bar)()), expected);
+      EXPECT_EQ((memo_->*bar)()->Position(), expected);
       farthest = std::max(farthest, expected);
     }
     // The round went where a 16-bit position cannot.
@@ -149,25 +127,24 @@ class MemoLongTextTest : public test::SkinnedPanelForm {
 };
 
 TEST_F(MemoLongTextTest, TheVerticalBarReachesEveryLineByArrowTrackSliderAndWheel) {
-  std::vector<ScrollStep> steps = Round();
-  steps.push_back(Wheel("wheel up", 1));
-  steps.push_back(Wheel("wheel down", -1));
+  std::vector<Step> steps = kRound;
+  steps.push_back({"wheel up", Step::Wheel, TScrollPart::Slider, 1});
+  steps.push_back({"wheel down", Step::Wheel, TScrollPart::Slider, -1});
   for (const int lines : {40000, 70000, 200000}) {
     SCOPED_TRACE(lines);
+    std::string text;
+    for (int i = 0; i < lines; ++i) text += "Line " + std::to_string(i) + "\r\n";
     // Straight to the edit control: how fast a text loads is not the point here.
-    const std::string text = NumberedLines(lines);
     SendMessageA(memo_->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    PumpMessages(10);
+    test::PumpMessages(10);
     Run(&TsMemo::VerticalScrollBar, steps);
-    // At the end the last line shows.
-    EXPECT_EQ(memo_->VerticalScrollBar()->Position(), memo_->VerticalScrollBar()->Max());
   }
 }
 
 TEST_F(MemoLongTextTest, TheHorizontalBarReachesEveryColumnOfAVeryWideLine) {
   memo_->SetText("short\r\n" + std::string(40000, 'w') + "\r\nshort");
-  PumpMessages(10);
-  Run(&TsMemo::HorizontalScrollBar, Round());
+  test::PumpMessages(10);
+  Run(&TsMemo::HorizontalScrollBar, kRound);
 }
 
 }  // namespace
