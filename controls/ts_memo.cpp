@@ -1,5 +1,8 @@
 #include "controls/ts_memo.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "paint/control_section.h"
 #include "paint/repaint_border_corners.h"
 #include "pixels/disabled_look.h"
@@ -21,6 +24,10 @@ constexpr int kMinOverlaySize = 15;
 
 // The width of the frame the skin paints over the edit control's border.
 constexpr int kFrame = 2;
+
+// The edit control reads the position of a thumb request as a signed 16-bit
+// number: anything larger wraps round to the start of the text.
+constexpr int kMaxThumbPosition = SHRT_MAX;
 
 bool ShowsVertical(TScrollStyle style) {
   return style == TScrollStyle::ssVertical || style == TScrollStyle::ssBoth;
@@ -156,18 +163,41 @@ void TsMemo::ScrollTo(TsScrollBar& bar) {
   // their (possibly clamped) positions back would scroll it.
   if (gUpdatingScrollBars) return;
   const int position = bar.Position();
-  if (bar.Kind() == TScrollBarKind::sbVertical) {
-    if (position > 0xFFFF) {
-      // The request carries 16 bits; a longer text scrolls by lines instead.
-      const auto first = static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
-      Perform(EM_LINESCROLL, 0, position - first);
-      Perform(WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
-      return;
-    }
-    Perform(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
-  } else {
-    Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
+  const bool vertical = bar.Kind() == TScrollBarKind::sbVertical;
+  const UINT request = vertical ? WM_VSCROLL : WM_HSCROLL;
+  if (position <= kMaxThumbPosition) {
+    Perform(request, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
+    return;
   }
+  if (vertical) {
+    // Lines are counted exactly: scroll by the distance from the first one shown.
+    const auto first = static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    Perform(EM_LINESCROLL, 0, position - first);
+  } else {
+    // Sideways the edit control scrolls by whole average characters. From a
+    // thumb position a whole number of characters short of the target, that
+    // many characters reach it to the pixel. The bars must not show that
+    // stop on the way.
+    const int step = AverageCharWidth();
+    const int characters = (position - kMaxThumbPosition + step - 1) / step;
+    {
+      FlagScope quiet(gUpdatingScrollBars);
+      Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position - characters * step), 0);
+    }
+    Perform(EM_LINESCROLL, characters, 0);
+  }
+  // The end of a scroll, as the thumb request would have told it.
+  Perform(request, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+}
+
+int TsMemo::AverageCharWidth() const {
+  // Measured with the font the edit control draws with.
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+  WindowDc dc(Handle());
+  SelectScope selected(dc.Get(), font != nullptr ? font : GetStockObject(SYSTEM_FONT));
+  TEXTMETRICW metrics{};
+  if (GetTextMetricsW(dc.Get(), &metrics) == FALSE) return 1;
+  return std::max<int>(1, metrics.tmAveCharWidth);
 }
 
 // Painting.

@@ -50,6 +50,8 @@ class TsMemo : public TsSkinnedControl<TMemo, 7, "TsMemo"> {
   void PlaceScrollBars();
   // A bar's new position, as the scroll request the edit control understands.
   void ScrollTo(TsScrollBar& bar);
+  // The step of one character in a sideways EM_LINESCROLL, in pixels.
+  int AverageCharWidth() const;
 
   unsigned disabledKind_ = dkBlended;
   TsScrollBar* vertical_ = nullptr;

@@ -22,7 +22,9 @@ void TMemo::CreateParams(TCreateParams& params) {
   params.PredefinedClass = true;
   params.Caption.clear();
   params.ExStyle |= WS_EX_CLIENTEDGE;
-  params.Style |= ES_MULTILINE | ES_WANTRETURN | ES_NOHIDESEL;
+  // Without ES_NOHIDESEL: as edit controls do by default, only the memo with
+  // the focus shows its selection, so the highlight tells where typing goes.
+  params.Style |= ES_MULTILINE | ES_WANTRETURN;
   if (!wordWrap_) params.Style |= ES_AUTOHSCROLL;
   params.Style |= ES_AUTOVSCROLL;
   if (readOnly_) params.Style |= ES_READONLY;

@@ -217,6 +217,38 @@ TEST(MainForm, EnteringAMemoSelectsAllOfItsText) {
   EXPECT_EQ(form->sMemo1->SelLength(), 6);
 }
 
+// Pixels of the selection's highlight in the top left corner of a memo's text.
+int HighlightedPixels(TMemo& memo) {
+  const TColor highlight = static_cast<TColor>(GetSysColor(COLOR_HIGHLIGHT));
+  int count = 0;
+  for (int y = 0; y < 12; ++y) {
+    for (int x = 0; x < 60; ++x) count += test::ScreenPixel(memo.Handle(), x, y) == highlight;
+  }
+  return count;
+}
+
+TEST(MainForm, OnlyTheFocusedMemoShowsItsSelection) {
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  form->Show();
+  form->sMemo1->SetText("upper memo text");
+  form->sMemo2->SetText("lower memo text");
+  form->sMemo1->SelectAll();
+  for (TsMemo* focused : {form->sMemo2, form->sMemo1}) {
+    // Entering a memo selects all its text; the other keeps its selection, unseen.
+    focused->SetFocus();
+    PumpMessages(100);
+    for (TsMemo* memo : {form->sMemo1, form->sMemo2}) {
+      SCOPED_TRACE(memo->Name());
+      EXPECT_EQ(memo->SelLength(), 15);
+      if (memo == focused) {
+        EXPECT_GT(HighlightedPixels(*memo), 100);
+      } else {
+        EXPECT_EQ(HighlightedPixels(*memo), 0);
+      }
+    }
+  }
+}
+
 // Passes every broadcast on to the windows and remembers it, with whether the
 // manager's stored settings were still being read.
 class RecordingBroadcaster : public WindowsSkinBroadcaster {
