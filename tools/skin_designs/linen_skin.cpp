@@ -157,7 +157,9 @@ void AddButtons(SkinDesign& d) {
   DrawFrameStates(frame, {9, 8, 9, 8}, [](Layer& l, int s) {
     const RoundRect outer = Rounded(0, 0, 27, 24, 5);
     l.Paint(outer, Ink(s == 0 ? kWalnut : kWalnutDark));
-    l.Paint(Inset(outer, 1), Ink(s == 2 ? kBlack : kWhite, s == 2 ? 0.18 : 0.45));
+    // A white ring at rest, a brass glow under the mouse, a shadow pressed.
+    const Rgba rings[3] = {Ink(kWhite, 0.45), Ink(kBrass, 0.85), Ink(kBlack, 0.18)};
+    l.Paint(Inset(outer, 1), rings[s]);
     l.Paint(Inset(outer, 2), art::kClear);
     if (s == 2) {
       l.Paint(Intersect(Inset(outer, 2), Box(0, 0, 27, 6)),
@@ -166,7 +168,7 @@ void AddButtons(SkinDesign& d) {
     // Stitches three pixels inside the edge: dashes of two with gaps of one
     // along the top and bottom, two and two up the sides, so that the tiled
     // middle pieces continue the seam.
-    const Rgba thread = Ink(s == 1 ? kWalnutDark : kWalnut, 0.55);
+    const Rgba thread = s == 1 ? Ink(kBrassDark, 0.9) : Ink(kWalnut, 0.55);
     for (int x = 5; x < 22; ++x) {
       if (!Stitch(x, 2, 1)) continue;
       l.Set(x, 3, thread);
