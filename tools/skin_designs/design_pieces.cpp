@@ -49,4 +49,76 @@ art::Stroke Tick(double left, double top, double size, double width) {
                      width);
 }
 
+void PaintRoundFace(Layer& l, const FaceLook& look, double radius, double sheen) {
+  const RoundRect outer = Rounded(0, 0, l.Width(), l.Height(), radius);
+  l.Paint(outer, Ink(look.Edge));
+  l.Paint(Inset(outer, 1), VerticalRamp{1, l.Height() - 1.0, Ink(look.Top), Ink(look.Bottom)});
+  l.Paint(Intersect(Inset(outer, 1), Box(0, 0, l.Width(), 2)),
+          Ink(MakeColor(255, 255, 255), sheen));
+}
+
+void AddTrackSections(SkinDesign& d, TColor colour, const std::string& frame) {
+  d.Section("SCROLLBAR1V").Add("COLOR", d.Colour(colour)).Add("BORDERSMASK", frame);
+  for (const char* name : {"SCROLLBAR2V", "SCROLLBAR1H", "SCROLLBAR2H", "TSSCROLLBAR"})
+    d.Section(name).Add("PARENTCLASS", "SCROLLBAR1V");
+}
+
+void AddArrowButtonSections(SkinDesign& d, TColor colour, const std::string& frame,
+                            const std::function<std::string(Direction)>& arrow) {
+  d.Section("SCROLLBTNTOP")
+      .Add("COLOR", d.Colour(colour))
+      .Add("BORDERSMASK", frame)
+      .Add("GLYPHMASK", arrow(Direction::Up));
+  const std::pair<const char*, Direction> others[] = {{"SCROLLBTNBOTTOM", Direction::Down},
+                                                      {"SCROLLBTNLEFT", Direction::Left},
+                                                      {"SCROLLBTNRIGHT", Direction::Right}};
+  for (const auto& [name, direction] : others)
+    d.Section(name).Add("PARENTCLASS", "SCROLLBTNTOP").Add("GLYPHMASK", arrow(direction));
+}
+
+void AddRoundScrollBars(SkinDesign& d, const RoundScrollBarLook& look) {
+  Piece track(12, 12, 3, 0);
+  DrawKeyedStates(track, look.TrackBodies[0], [&](Layer& l, int s) {
+    l.Paint(Box(0, 0, 12, 12), Ink(look.TrackLine));
+    l.Paint(Box(1, 1, 11, 11), Ink(look.TrackBodies[s]));
+  });
+  AddTrackSections(d, look.TrackBodies[0], BorderEntry(d.Pack(track), {2, 2, 2, 2}, 3, 0, 0, 0));
+
+  Piece button(16, 16, 3, 1);
+  DrawFrameStates(button, {5, 5, 5, 5}, [&](Layer& l, int s) {
+    PaintRoundFace(l, look.Buttons[s], look.ButtonRadius, look.Sheen);
+  });
+  AddArrowButtonSections(d, look.Buttons[0].Bottom,
+                         BorderEntry(d.Pack(button), {5, 5, 5, 5}, 3, 1, 0, 0),
+                         [&](Direction direction) {
+                           Piece glyph(9, 9, 3, 1);
+                           DrawGlyphStates(glyph, [&](Layer& l, int s) {
+                             l.Paint(Arrow(direction, 4.5, 4.5, 7), Ink(look.Buttons[s].Glyph));
+                           });
+                           return GlyphEntry(d.Pack(glyph), 3, 1);
+                         });
+
+  Piece thumb(16, 16, 3, 1);
+  DrawFrameStates(thumb, {5, 5, 5, 5}, [&](Layer& l, int s) {
+    PaintRoundFace(l, look.Thumbs[s], look.ThumbRadius, look.Sheen);
+  });
+  // Three ridges across the thumb.
+  const auto grip = [&](bool across) {
+    Piece glyph(8, 8, 3, 1);
+    DrawGlyphStates(glyph, [&](Layer& l, int s) {
+      for (int i = 0; i < 3; ++i) {
+        const double at = 1.5 + 2.5 * i;
+        l.Paint(across ? Box(1, at, 7, at + 1) : Box(at, 1, at + 1, 7),
+                Ink(look.Thumbs[s].Glyph, look.GripOpacity));
+      }
+    });
+    return GlyphEntry(d.Pack(glyph), 3, 1);
+  };
+  d.Section("SCROLLSLIDERV")
+      .Add("COLOR", d.Colour(look.Thumbs[0].Bottom))
+      .Add("BORDERSMASK", BorderEntry(d.Pack(thumb), {5, 5, 5, 5}, 3, 1, 0, 0))
+      .Add("GLYPHMASK", grip(true));
+  d.Section("SCROLLSLIDERH").Add("PARENTCLASS", "SCROLLSLIDERV").Add("GLYPHMASK", grip(false));
+}
+
 }  // namespace au::design

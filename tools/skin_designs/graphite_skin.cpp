@@ -3,24 +3,11 @@
 // in black). Its images are cut from the master picture in the "@" and "^"
 // forms, with soft edges over weight rows; the panel's frame is a picture of
 // its own whose widths the loader works out.
-#include "tools/artwork/art_styles.h"
 #include "tools/skin_designs/design_pieces.h"
 #include "tools/skin_designs/skins.h"
-#include "tools/skinkit/image_entry_text.h"
 
 namespace au::design {
 namespace {
-
-using art::Box;
-using art::Circle;
-using art::Inset;
-using art::Intersect;
-using art::Rounded;
-using art::RoundRect;
-using art::VerticalRamp;
-using kit::BorderEntry;
-using kit::GlyphEntry;
-using kit::OwnPictureEntry;
 
 constexpr TColor kLine = MakeColor(18, 20, 24);
 constexpr TColor kEdge = MakeColor(78, 85, 97);
@@ -38,44 +25,24 @@ constexpr TColor kClose = MakeColor(204, 68, 62);
 constexpr TColor kClosePressed = MakeColor(150, 44, 40);
 constexpr TColor kTrack = MakeColor(52, 57, 65);
 constexpr TColor kTrackLine = MakeColor(40, 44, 50);
-constexpr const char* kHex = "0x";  // this skin writes its colours in hexadecimal
 
 // Normal, under the mouse, pressed: the faces of scroll buttons and thumbs.
-struct FaceLook {
-  TColor Edge;
-  TColor Top;
-  TColor Bottom;
-  TColor Glyph;
-};
-constexpr FaceLook kButtonFaces[3] = {
+constexpr std::array<FaceLook, 3> kButtonFaces = {{
     {kLine, MakeColor(78, 85, 97), MakeColor(62, 68, 78), MakeColor(192, 200, 210)},
     {kAccentDeep, MakeColor(90, 98, 111), MakeColor(72, 79, 90), kAccent},
     {kAccentDeep, MakeColor(40, 44, 51), MakeColor(48, 53, 60), kWhite},
-};
-constexpr FaceLook kThumbFaces[3] = {
+}};
+constexpr std::array<FaceLook, 3> kThumbFaces = {{
     {kLine, MakeColor(104, 112, 125), MakeColor(88, 96, 108), MakeColor(52, 57, 65)},
     {kAccentDeep, MakeColor(122, 131, 145), MakeColor(102, 110, 123), MakeColor(40, 44, 50)},
     {kAccentDeep, MakeColor(52, 184, 170), MakeColor(36, 150, 140), MakeColor(14, 70, 66)},
-};
-
-void PaintFace(Layer& l, const FaceLook& look, double radius) {
-  const RoundRect outer = Rounded(0, 0, l.Width(), l.Height(), radius);
-  l.Paint(outer, Ink(look.Edge));
-  l.Paint(Inset(outer, 1), VerticalRamp{1, l.Height() - 1.0, Ink(look.Top), Ink(look.Bottom)});
-  l.Paint(Intersect(Inset(outer, 1), Box(0, 0, l.Width(), 2)), Ink(kWhite, 0.12));
-}
+}};
 
 void AddGlobalInfo(SkinDesign& d) {
-  OptionsText::Section& g = d.Section("GLOBALINFO");
-  g.Add("VERSION", "4.81")
-      .Add("AUTHOR", "The AnsiUtf8 developers")
-      .Add("DESCRIPTION", "Dark graphite chrome with a teal accent and light paper for the text.")
-      .Add("SHADOW1COLOR", "0")
-      .Add("SHADOW1OFFSET", "2")
-      .Add("SHADOW1BLUR", "6")
-      .Add("SHADOW1TRANSPARENCY", "60")
-      .Add("COLOR", Colour(kBase, kHex))
-      .Add("FONTCOLOR", Colour(kText, kHex));
+  OptionsText::Section& g =
+      d.GlobalInformation("Dark graphite chrome with a teal accent and light paper for the text.",
+                          {.Colour = 0, .Offset = 2, .Blur = 6, .Transparency = 60});
+  g.Add("COLOR", d.Colour(kBase)).Add("FONTCOLOR", d.Colour(kText));
 
   // The close button of dialogs in four states: normal, under the mouse,
   // pressed, and a dimmed one for a button that cannot be used.
@@ -123,8 +90,8 @@ void AddEdit(SkinDesign& d) {
     SolidCorners(l, {3, 3, 3, 3}, kBase, kBase);
   });
   d.Section("EDIT")
-      .Add("COLOR", Colour(kPaper, kHex))
-      .Add("HOTCOLOR", Colour(kPaperHot, kHex))
+      .Add("COLOR", d.Colour(kPaper))
+      .Add("HOTCOLOR", d.Colour(kPaperHot))
       .Add("BORDERSMASK", BorderEntry(d.Pack(frame), {3, 3, 3, 3}, 1, 1, 0, 0));
 }
 
@@ -141,13 +108,13 @@ void AddTitle(SkinDesign& d) {
     l.Paint(Box(0, 23, 40, 24), Ink(s == 1 ? kAccent : kLine));
   });
   d.Section("FORMTITLE")
-      .Add("COLOR", Colour(kChrome, kHex))
-      .Add("FONTCOLOR", Colour(kTextDim, kHex))
+      .Add("COLOR", d.Colour(kChrome))
+      .Add("FONTCOLOR", d.Colour(kTextDim))
       .Add("GRADIENTPERCENT", "100")
       .Add("GRADIENTDATA", Gradient({{MakeColor(50, 54, 61), MakeColor(38, 41, 47), 100, 0}}))
-      .Add("HOTCOLOR", Colour(kChrome, kHex))
-      .Add("HOTFONTCOLOR", Colour(MakeColor(242, 245, 248), kHex))
-      .Add("HOTTCBOTTOM", Colour(kLine, kHex))
+      .Add("HOTCOLOR", d.Colour(kChrome))
+      .Add("HOTFONTCOLOR", d.Colour(MakeColor(242, 245, 248)))
+      .Add("HOTTCBOTTOM", d.Colour(kLine))
       .Add("HOTGRADIENTPERCENT", "100")
       .Add("HOTGRADIENTDATA", Gradient({{MakeColor(66, 72, 83), MakeColor(48, 52, 60), 55, 0},
                                         {MakeColor(48, 52, 60), MakeColor(36, 39, 45), 45, 0}}))
@@ -166,7 +133,7 @@ void AddPanel(SkinDesign& d) {
     SolidCorners(l, {3, 3, 3, 3}, kBase, kBase);
   });
   d.Section("ALPHAEDIT")
-      .Add("COLOR", Colour(kBase, kHex))
+      .Add("COLOR", d.Colour(kBase))
       .Add("GRADIENTPERCENT", "100")
       .Add("GRADIENTDATA", Gradient({{MakeColor(54, 59, 68), 0, 0, 2},
                                      {MakeColor(45, 49, 57), 0, 0, 2},
@@ -210,15 +177,15 @@ void AddButtons(SkinDesign& d) {
     SolidCorners(l, {6, 6, 6, 6}, MakeColor(70, 76, 87), MakeColor(50, 54, 62));
   });
   d.Section("BARTITLE")
-      .Add("COLOR", Colour(MakeColor(56, 61, 70), kHex))
-      .Add("FONTCOLOR", Colour(kText, kHex))
-      .Add("TCBOTTOM", Colour(MakeColor(22, 24, 28), kHex))
+      .Add("COLOR", d.Colour(MakeColor(56, 61, 70)))
+      .Add("FONTCOLOR", d.Colour(kText))
+      .Add("TCBOTTOM", d.Colour(MakeColor(22, 24, 28)))
       .Add("GRADIENTPERCENT", "100")
       .Add("GRADIENTDATA", Gradient({{MakeColor(72, 78, 89), MakeColor(58, 63, 72), 50, 0},
                                      {MakeColor(58, 63, 72), MakeColor(49, 53, 61), 50, 0}}))
-      .Add("HOTCOLOR", Colour(MakeColor(66, 72, 82), kHex))
-      .Add("HOTFONTCOLOR", Colour(kWhite, kHex))
-      .Add("HOTTCBOTTOM", Colour(kLine, kHex))
+      .Add("HOTCOLOR", d.Colour(MakeColor(66, 72, 82)))
+      .Add("HOTFONTCOLOR", d.Colour(kWhite))
+      .Add("HOTTCBOTTOM", d.Colour(kLine))
       .Add("HOTGRADIENTPERCENT", "100")
       .Add("HOTGRADIENTDATA", Gradient({{MakeColor(84, 92, 104), MakeColor(66, 72, 82), 50, 0},
                                         {MakeColor(66, 72, 82), MakeColor(56, 61, 70), 50, 0}}))
@@ -237,68 +204,24 @@ void AddStatusBar(SkinDesign& d) {
     l.Paint(Box(0, 1, 8, 2), Ink(kWhite, 0.06));
   });
   d.Section("STATUSBAR")
-      .Add("COLOR", Colour(kChrome, kHex))
-      .Add("FONTCOLOR", Colour(MakeColor(170, 178, 190), kHex))
+      .Add("COLOR", d.Colour(kChrome))
+      .Add("FONTCOLOR", d.Colour(MakeColor(170, 178, 190)))
       .Add("GRADIENTPERCENT", "100")
       .Add("GRADIENTDATA", Gradient({{MakeColor(30, 33, 38), MakeColor(44, 48, 55), 50, 1},
                                      {MakeColor(44, 48, 55), MakeColor(30, 33, 38), 50, 1}}))
       .Add("BORDERSMASK", BorderEntry(d.Pack(line), {0, 2, 0, 0}, 1, 1, 0, 0));
 }
 
-// Scroll bars: a flat groove, rounded buttons and thumbs; the sections of the
-// second track, the other direction and the bar itself inherit the first
-// track's settings and images, the buttons and horizontal thumb those of the
-// top button and the vertical thumb.
+// Scroll bars: a flat groove, rounded buttons and thumbs.
 void AddScrollBars(SkinDesign& d) {
-  Piece track(12, 12, 3, 0);
-  DrawKeyedStates(track, kTrack, [](Layer& l, int s) {
-    static constexpr TColor kBodies[3] = {kTrack, MakeColor(58, 63, 72), MakeColor(46, 50, 57)};
-    l.Paint(Box(0, 0, 12, 12), Ink(kTrackLine));
-    l.Paint(Box(1, 1, 11, 11), Ink(kBodies[s]));
-  });
-  d.Section("SCROLLBAR1V")
-      .Add("COLOR", Colour(kTrack, kHex))
-      .Add("BORDERSMASK", BorderEntry(d.Pack(track), {2, 2, 2, 2}, 3, 0, 0, 0));
-  for (const char* name : {"SCROLLBAR2V", "SCROLLBAR1H", "SCROLLBAR2H", "TSSCROLLBAR"})
-    d.Section(name).Add("PARENTCLASS", "SCROLLBAR1V");
-
-  Piece button(16, 16, 3, 1);
-  DrawFrameStates(button, {5, 5, 5, 5}, [](Layer& l, int s) { PaintFace(l, kButtonFaces[s], 3); });
-  const auto arrow = [&](Direction direction) {
-    Piece glyph(9, 9, 3, 1);
-    DrawGlyphStates(glyph, [&](Layer& l, int s) {
-      l.Paint(Arrow(direction, 4.5, 4.5, 7), Ink(kButtonFaces[s].Glyph));
-    });
-    return GlyphEntry(d.Pack(glyph), 3, 1);
-  };
-  d.Section("SCROLLBTNTOP")
-      .Add("COLOR", Colour(MakeColor(70, 76, 87), kHex))
-      .Add("BORDERSMASK", BorderEntry(d.Pack(button), {5, 5, 5, 5}, 3, 1, 0, 0))
-      .Add("GLYPHMASK", arrow(Direction::Up));
-  const std::pair<const char*, Direction> others[] = {{"SCROLLBTNBOTTOM", Direction::Down},
-                                                      {"SCROLLBTNLEFT", Direction::Left},
-                                                      {"SCROLLBTNRIGHT", Direction::Right}};
-  for (const auto& [name, direction] : others)
-    d.Section(name).Add("PARENTCLASS", "SCROLLBTNTOP").Add("GLYPHMASK", arrow(direction));
-
-  Piece thumb(16, 16, 3, 1);
-  DrawFrameStates(thumb, {5, 5, 5, 5}, [](Layer& l, int s) { PaintFace(l, kThumbFaces[s], 4); });
-  const auto grip = [&](bool across) {
-    Piece glyph(8, 8, 3, 1);
-    DrawGlyphStates(glyph, [&](Layer& l, int s) {
-      for (int i = 0; i < 3; ++i) {
-        const double at = 1.5 + 2.5 * i;
-        l.Paint(across ? Box(1, at, 7, at + 1) : Box(at, 1, at + 1, 7),
-                Ink(kThumbFaces[s].Glyph, 0.9));
-      }
-    });
-    return GlyphEntry(d.Pack(glyph), 3, 1);
-  };
-  d.Section("SCROLLSLIDERV")
-      .Add("COLOR", Colour(MakeColor(96, 104, 117), kHex))
-      .Add("BORDERSMASK", BorderEntry(d.Pack(thumb), {5, 5, 5, 5}, 3, 1, 0, 0))
-      .Add("GLYPHMASK", grip(true));
-  d.Section("SCROLLSLIDERH").Add("PARENTCLASS", "SCROLLSLIDERV").Add("GLYPHMASK", grip(false));
+  AddRoundScrollBars(d, {.TrackBodies = {kTrack, MakeColor(58, 63, 72), MakeColor(46, 50, 57)},
+                         .TrackLine = kTrackLine,
+                         .Buttons = kButtonFaces,
+                         .Thumbs = kThumbFaces,
+                         .ButtonRadius = 3,
+                         .ThumbRadius = 4,
+                         .Sheen = 0.12,
+                         .GripOpacity = 0.9});
 }
 
 // Pop-up menus: rounded dark windows, a darker column for check marks, a
@@ -312,7 +235,7 @@ void AddMenus(SkinDesign& d) {
     l.Paint(Inset(outer, 2), art::kClear);
   });
   d.Section("MAINMENU")
-      .Add("COLOR", Colour(MakeColor(40, 44, 51), kHex))
+      .Add("COLOR", d.Colour(MakeColor(40, 44, 51)))
       .Add("BORDERSMASK", BorderEntry(d.Pack(border), {3, 3, 3, 3}, 1, 1, 0, 3));
 
   Piece highlight(10, 10, 2, 1);
@@ -324,10 +247,10 @@ void AddMenus(SkinDesign& d) {
     }
   });
   d.Section("MENUITEM")
-      .Add("FONTCOLOR", Colour(kText, kHex))
+      .Add("FONTCOLOR", d.Colour(kText))
       .Add("TRANSPARENCY", "100")
-      .Add("HOTCOLOR", Colour(kAccentDeep, kHex))
-      .Add("HOTFONTCOLOR", Colour(kWhite, kHex))
+      .Add("HOTCOLOR", d.Colour(kAccentDeep))
+      .Add("HOTFONTCOLOR", d.Colour(kWhite))
       .Add("HOTGRADIENTPERCENT", "100")
       .Add("HOTGRADIENTDATA",
            Gradient({{MakeColor(30, 142, 132), MakeColor(20, 112, 104), 100, 0}}))
@@ -342,13 +265,13 @@ void AddMenus(SkinDesign& d) {
     }
   });
   d.Section("DIVIDERV").Add("BORDERSMASK", BorderEntry(d.Pack(divider), {4, 1, 4, 1}, 1, 1, 0, 0));
-  d.Section("ICOLINE").Add("COLOR", Colour(MakeColor(34, 37, 43), kHex));
+  d.Section("ICOLINE").Add("COLOR", d.Colour(MakeColor(34, 37, 43)));
 }
 
 }  // namespace
 
 DesignedSkin GraphiteSkin() {
-  SkinDesign d(128);
+  SkinDesign d(128, "0x");  // colours in hexadecimal
   AddGlobalInfo(d);
   AddTitle(d);
   AddEdit(d);

@@ -4,17 +4,9 @@
 // keyed with magenta; the scroll thumb is a picture of its own.
 #include "tools/skin_designs/design_pieces.h"
 #include "tools/skin_designs/skins.h"
-#include "tools/skinkit/image_entry_text.h"
 
 namespace au::design {
 namespace {
-
-using art::Box;
-using art::Circle;
-using art::Rounded;
-using kit::GlyphEntry;
-using kit::OwnPictureEntry;
-using kit::RectangleEntry;
 
 constexpr TColor kBlack = MakeColor(0, 0, 0);
 constexpr TColor kWhite = MakeColor(255, 255, 255);
@@ -38,16 +30,9 @@ void Rings(Layer& l, std::initializer_list<TColor> lines, bool round) {
 }
 
 void AddGlobalInfo(SkinDesign& d) {
-  OptionsText::Section& g = d.Section("GLOBALINFO");
-  g.Add("VERSION", "4.81")
-      .Add("AUTHOR", "The AnsiUtf8 developers")
-      .Add("DESCRIPTION", "White and yellow on black; every text at least 7:1 against its ground.")
-      .Add("SHADOW1COLOR", "0")
-      .Add("SHADOW1OFFSET", "0")
-      .Add("SHADOW1BLUR", "-1")
-      .Add("SHADOW1TRANSPARENCY", "0")
-      .Add("COLOR", Colour(kBlack))
-      .Add("FONTCOLOR", Colour(kWhite));
+  OptionsText::Section& g = d.GlobalInformation(
+      "White and yellow on black; every text at least 7:1 against its ground.", {});
+  g.Add("COLOR", d.Colour(kBlack)).Add("FONTCOLOR", d.Colour(kWhite));
   // Close: a white cross; on a yellow square under the mouse, on white pressed.
   Piece close(21, 19, 3, 0);
   DrawKeyedStates(close, kBlack, [](Layer& l, int s) {
@@ -75,9 +60,9 @@ void AddFrames(SkinDesign& d) {
   Piece edit(9, 9, 1, 0);
   DrawKeyedStates(edit, kBlack, [](Layer& l, int) { Rings(l, {kWhite, kBlack, kWhite}, false); });
   d.Section("EDIT")
-      .Add("COLOR", Colour(kWhite))
-      .Add("HOTCOLOR", Colour(kCream))
-      .Add("FONTCOLOR", Colour(kBlack))
+      .Add("COLOR", d.Colour(kWhite))
+      .Add("HOTCOLOR", d.Colour(kCream))
+      .Add("FONTCOLOR", d.Colour(kBlack))
       .Add("BORDERSMASK", RectangleEntry(d.Pack(edit), 1, 0, 3, 0));
 
   // The title: yellow letters on black while the window is active, silver
@@ -89,13 +74,13 @@ void AddFrames(SkinDesign& d) {
     l.Paint(Box(0, 20, 12, 22), Ink(s == 1 ? kYellow : kWhite));
   });
   d.Section("FORMTITLE")
-      .Add("COLOR", Colour(kBlack))
-      .Add("FONTCOLOR", Colour(kSilver))
-      .Add("HOTCOLOR", Colour(kBlack))
-      .Add("HOTFONTCOLOR", Colour(kYellow))
+      .Add("COLOR", d.Colour(kBlack))
+      .Add("FONTCOLOR", d.Colour(kSilver))
+      .Add("HOTCOLOR", d.Colour(kBlack))
+      .Add("HOTFONTCOLOR", d.Colour(kYellow))
       .Add("BORDERSMASK", RectangleEntry(d.Pack(title), 2, 0, 2));
 
-  d.Section("ALPHAEDIT").Add("COLOR", Colour(kBlack)).Add("FONTCOLOR", Colour(kWhite));
+  d.Section("ALPHAEDIT").Add("COLOR", d.Colour(kBlack)).Add("FONTCOLOR", d.Colour(kWhite));
 
   // The status bar: a white line along its top.
   Piece status(6, 6, 1, 0);
@@ -104,10 +89,10 @@ void AddFrames(SkinDesign& d) {
     l.Paint(Box(0, 0, 6, 1), Ink(kWhite));
   });
   d.Section("STATUSBAR")
-      .Add("COLOR", Colour(kBlack))
-      .Add("FONTCOLOR", Colour(kWhite))
-      .Add("HOTCOLOR", Colour(kBlack))
-      .Add("HOTFONTCOLOR", Colour(kYellow))
+      .Add("COLOR", d.Colour(kBlack))
+      .Add("FONTCOLOR", d.Colour(kWhite))
+      .Add("HOTCOLOR", d.Colour(kBlack))
+      .Add("HOTFONTCOLOR", d.Colour(kYellow))
       .Add("BORDERSMASK", RectangleEntry(d.Pack(status), 1, 0, 1, 0));
 }
 
@@ -121,10 +106,10 @@ void AddButtons(SkinDesign& d) {
     if (s == 2) Rings(l, {kWhite, kBlack}, true);
   });
   d.Section("BARTITLE")
-      .Add("COLOR", Colour(kBlack))
-      .Add("FONTCOLOR", Colour(kWhite))
-      .Add("HOTCOLOR", Colour(kYellow))
-      .Add("HOTFONTCOLOR", Colour(kBlack))
+      .Add("COLOR", d.Colour(kBlack))
+      .Add("FONTCOLOR", d.Colour(kWhite))
+      .Add("HOTCOLOR", d.Colour(kYellow))
+      .Add("HOTFONTCOLOR", d.Colour(kBlack))
       .Add("FADINGENABLED", "FALSE")
       .Add("BORDERSMASK", RectangleEntry(d.Pack(frame), 3, 0, 2, 1));
 }
@@ -135,11 +120,7 @@ void AddScrollBars(SkinDesign& d) {
     l.Paint(Box(0, 0, 6, 6), Ink(kWhite));
     l.Paint(Box(1, 1, 5, 5), Ink(kBlack));
   });
-  d.Section("SCROLLBAR1V")
-      .Add("COLOR", Colour(kBlack))
-      .Add("BORDERSMASK", RectangleEntry(d.Pack(track), 3, 0, 1));
-  for (const char* name : {"SCROLLBAR2V", "SCROLLBAR1H", "SCROLLBAR2H", "TSSCROLLBAR"})
-    d.Section(name).Add("PARENTCLASS", "SCROLLBAR1V");
+  AddTrackSections(d, kBlack, RectangleEntry(d.Pack(track), 3, 0, 1));
 
   static constexpr TColor kFaces[3] = {kBlack, kYellow, kWhite};
   Piece button(16, 16, 3, 0);
@@ -147,23 +128,13 @@ void AddScrollBars(SkinDesign& d) {
     l.Paint(Box(0, 0, 16, 16), Ink(kWhite));
     l.Paint(Box(1, 1, 15, 15), Ink(kFaces[s]));
   });
-  const auto arrow = [&](Direction direction) {
+  AddArrowButtonSections(d, kBlack, RectangleEntry(d.Pack(button), 3, 0), [&](Direction direction) {
     Piece glyph(10, 10, 3, 0);
     DrawKeyedStates(glyph, kBlack, [&](Layer& l, int s) {
       l.Paint(Arrow(direction, 5, 5, 8), Ink(s == 0 ? kWhite : kBlack));
     });
     return GlyphEntry(d.Pack(glyph), 3, 0);
-  };
-  d.Section("SCROLLBTNTOP")
-      .Add("COLOR", Colour(kBlack))
-      .Add("HOTCOLOR", Colour(kYellow))
-      .Add("BORDERSMASK", RectangleEntry(d.Pack(button), 3, 0))
-      .Add("GLYPHMASK", arrow(Direction::Up));
-  const std::pair<const char*, Direction> others[] = {{"SCROLLBTNBOTTOM", Direction::Down},
-                                                      {"SCROLLBTNLEFT", Direction::Left},
-                                                      {"SCROLLBTNRIGHT", Direction::Right}};
-  for (const auto& [name, direction] : others)
-    d.Section(name).Add("PARENTCLASS", "SCROLLBTNTOP").Add("GLYPHMASK", arrow(direction));
+  });
 
   // The thumb: solid white, yellow under the mouse, a black ring inside.
   Piece thumb(14, 14, 3, 0);
@@ -173,7 +144,7 @@ void AddScrollBars(SkinDesign& d) {
     l.Paint(art::Minus(Box(2, 2, 12, 12), Box(3, 3, 11, 11)), Ink(kBlack));
   });
   d.Section("SCROLLSLIDERV")
-      .Add("COLOR", Colour(kWhite))
+      .Add("COLOR", d.Colour(kWhite))
       .Add("BORDERSMASK", OwnPictureEntry(d.AddBmp("THUMB.BMP", thumb.Board.Picture()), 3, 0,
                                           itisaBorder, kit::BorderWidths{4, 4, 4, 4}));
   d.Section("SCROLLSLIDERH").Add("PARENTCLASS", "SCROLLSLIDERV");
@@ -185,14 +156,14 @@ void AddMenus(SkinDesign& d) {
   Piece border(8, 8, 1, 0);
   DrawKeyedStates(border, kBlack, [](Layer& l, int) { Rings(l, {kWhite, kWhite, kBlack}, false); });
   d.Section("MAINMENU")
-      .Add("COLOR", Colour(kBlack))
+      .Add("COLOR", d.Colour(kBlack))
       .Add("BORDERSMASK", RectangleEntry(d.Pack(border), 1, 0, 3, 0));
   d.Section("MENUITEM")
-      .Add("COLOR", Colour(kBlack))
-      .Add("FONTCOLOR", Colour(kWhite))
+      .Add("COLOR", d.Colour(kBlack))
+      .Add("FONTCOLOR", d.Colour(kWhite))
       .Add("TRANSPARENCY", "100")
-      .Add("HOTCOLOR", Colour(kYellow))
-      .Add("HOTFONTCOLOR", Colour(kBlack));
+      .Add("HOTCOLOR", d.Colour(kYellow))
+      .Add("HOTFONTCOLOR", d.Colour(kBlack));
   Piece divider(6, 2, 1, 0);
   DrawKeyedStates(divider, kBlack, [](Layer& l, int) {
     l.Paint(Box(0, 0, 6, 1), Ink(kWhite));

@@ -6,27 +6,12 @@
 // button a picture of its own in the window's section.
 #include <algorithm>
 
-#include "tools/artwork/art_styles.h"
 #include "tools/skin_designs/design_pieces.h"
 #include "tools/skin_designs/skins.h"
 #include "tools/skin_designs/textures.h"
-#include "tools/skinkit/image_entry_text.h"
 
 namespace au::design {
 namespace {
-
-using art::Box;
-using art::Circle;
-using art::Inset;
-using art::Intersect;
-using art::Rounded;
-using art::RoundRect;
-using art::VerticalRamp;
-using kit::BorderEntry;
-using kit::GlyphEntry;
-using kit::OwnPictureEntry;
-using kit::PlainPictureEntry;
-using kit::TextureEntry;
 
 constexpr TColor kLinen = MakeColor(214, 203, 182);
 constexpr TColor kPaper = MakeColor(251, 247, 237);
@@ -41,7 +26,6 @@ constexpr TColor kBrass = MakeColor(206, 170, 104);
 constexpr TColor kBrassDark = MakeColor(140, 104, 52);
 constexpr TColor kWhite = MakeColor(255, 255, 255);
 constexpr TColor kBlack = MakeColor(0, 0, 0);
-constexpr const char* kHex = "$";  // this skin writes its colours in hexadecimal
 
 // A seam of stitches: dashes `on` pixels long with `off` between them.
 bool Stitch(int at, int on, int off) {
@@ -49,16 +33,10 @@ bool Stitch(int at, int on, int off) {
 }
 
 void AddGlobalInfo(SkinDesign& d) {
-  OptionsText::Section& g = d.Section("GLOBALINFO");
-  g.Add("VERSION", "4.81")
-      .Add("AUTHOR", "The AnsiUtf8 developers")
-      .Add("DESCRIPTION", "Woven linen and walnut, stitched like a book cover.")
-      .Add("SHADOW1COLOR", Colour(kWalnutDark, kHex))
-      .Add("SHADOW1OFFSET", "2")
-      .Add("SHADOW1BLUR", "4")
-      .Add("SHADOW1TRANSPARENCY", "50")
-      .Add("COLOR", Colour(kLinen, kHex))
-      .Add("FONTCOLOR", Colour(kInk, kHex));
+  OptionsText::Section& g =
+      d.GlobalInformation("Woven linen and walnut, stitched like a book cover.",
+                          {.Colour = kWalnutDark, .Offset = 2, .Blur = 4, .Transparency = 50});
+  g.Add("COLOR", d.Colour(kLinen)).Add("FONTCOLOR", d.Colour(kInk));
   Piece check(12, 12, 2, 1);
   DrawGlyphStates(
       check, [](Layer& l, int s) { l.Paint(Tick(1, 1, 10, 2.0), Ink(s == 0 ? kWalnut : kCream)); });
@@ -88,14 +66,14 @@ void AddTitle(SkinDesign& d) {
     l.Paint(Box(0, 23, 40, 24), Ink(kWalnutDark));
   });
   d.Section("FORMTITLE")
-      .Add("COLOR", Colour(kWalnut, kHex))
-      .Add("FONTCOLOR", Colour(MakeColor(236, 226, 210), kHex))
-      .Add("TCBOTTOM", Colour(MakeColor(70, 54, 42), kHex))
+      .Add("COLOR", d.Colour(kWalnut))
+      .Add("FONTCOLOR", d.Colour(MakeColor(236, 226, 210)))
+      .Add("TCBOTTOM", d.Colour(MakeColor(70, 54, 42)))
       .Add("IMAGEPERCENT", "100")
       .Add("PATTERN", inactive)
-      .Add("HOTCOLOR", Colour(kWalnut, kHex))
-      .Add("HOTFONTCOLOR", Colour(kCream, kHex))
-      .Add("HOTTCBOTTOM", Colour(MakeColor(28, 16, 8), kHex))
+      .Add("HOTCOLOR", d.Colour(kWalnut))
+      .Add("HOTFONTCOLOR", d.Colour(kCream))
+      .Add("HOTTCBOTTOM", d.Colour(MakeColor(28, 16, 8)))
       .Add("HOTIMAGEPERCENT", "100")
       .Add("HOTPATTERN", active)
       .Add("BORDERSMASK", BorderEntry(d.Pack(title), {8, 7, 8, 3}, 2, 1, 0, 0));
@@ -125,9 +103,9 @@ void AddEdit(SkinDesign& d) {
     SolidCorners(l, {3, 3, 3, 3}, kLinen, kLinen);
   });
   d.Section("EDIT")
-      .Add("COLOR", Colour(kPaper, kHex))
-      .Add("HOTCOLOR", Colour(kPaperHot, kHex))
-      .Add("FONTCOLOR", Colour(kInk, kHex))
+      .Add("COLOR", d.Colour(kPaper))
+      .Add("HOTCOLOR", d.Colour(kPaperHot))
+      .Add("FONTCOLOR", d.Colour(kInk))
       .Add("BORDERSMASK", BorderEntry(d.Pack(frame), {3, 3, 3, 3}, 1, 1, 0, 0));
 }
 
@@ -140,7 +118,7 @@ void AddPanel(SkinDesign& d, const std::string& linen) {
     SolidCorners(l, {3, 3, 3, 3}, kLinen, kLinen);
   });
   d.Section("ALPHAEDIT")
-      .Add("COLOR", Colour(kLinen, kHex))
+      .Add("COLOR", d.Colour(kLinen))
       .Add("IMAGEPERCENT", "100")
       .Add("PATTERN", linen)
       .Add("BORDERSMASK", BorderEntry(d.Pack(shade), {3, 3, 3, 3}, 1, 1, 0, 0));
@@ -182,16 +160,16 @@ void AddButtons(SkinDesign& d) {
     SolidCorners(l, {9, 8, 9, 8}, MakeColor(240, 232, 214), MakeColor(222, 210, 188));
   });
   d.Section("BARTITLE")
-      .Add("COLOR", Colour(MakeColor(232, 222, 202), kHex))
-      .Add("FONTCOLOR", Colour(kInk, kHex))
-      .Add("TCBOTTOM", Colour(MakeColor(255, 250, 240), kHex))
+      .Add("COLOR", d.Colour(MakeColor(232, 222, 202)))
+      .Add("FONTCOLOR", d.Colour(kInk))
+      .Add("TCBOTTOM", d.Colour(MakeColor(255, 250, 240)))
       .Add("IMAGEPERCENT", "60")
       .Add("PATTERN", weave)
       .Add("GRADIENTPERCENT", "40")
       .Add("GRADIENTDATA", Gradient({{MakeColor(250, 244, 230), MakeColor(212, 198, 172), 100, 0}}))
-      .Add("HOTCOLOR", Colour(MakeColor(246, 238, 220), kHex))
-      .Add("HOTFONTCOLOR", Colour(MakeColor(36, 22, 12), kHex))
-      .Add("HOTTCBOTTOM", Colour(kWhite, kHex))
+      .Add("HOTCOLOR", d.Colour(MakeColor(246, 238, 220)))
+      .Add("HOTFONTCOLOR", d.Colour(MakeColor(36, 22, 12)))
+      .Add("HOTTCBOTTOM", d.Colour(kWhite))
       .Add("HOTIMAGEPERCENT", "60")
       .Add("HOTPATTERN", weaveHot)
       .Add("HOTGRADIENTPERCENT", "40")
@@ -223,82 +201,29 @@ void AddStatusBar(SkinDesign& d) {
       if (Stitch(x, 3, 2)) l.Set(x, 3, Ink(kThread, 0.5));
   });
   d.Section("STATUSBAR")
-      .Add("COLOR", Colour(MakeColor(88, 60, 40), kHex))
-      .Add("FONTCOLOR", Colour(MakeColor(240, 228, 204), kHex))
+      .Add("COLOR", d.Colour(MakeColor(88, 60, 40)))
+      .Add("FONTCOLOR", d.Colour(MakeColor(240, 228, 204)))
       .Add("IMAGEPERCENT", "100")
       .Add("PATTERN", TextureEntry(d.Pack(leather), 0, 0))
       .Add("BORDERSMASK", BorderEntry(d.Pack(seam), {0, 4, 0, 0}, 1, 1, 0, 0));
 }
 
-struct FaceLook {
-  TColor Top;
-  TColor Bottom;
-  TColor Glyph;
-};
-constexpr FaceLook kWoodFaces[3] = {
-    {MakeColor(134, 96, 64), MakeColor(98, 68, 44), kCream},
-    {MakeColor(156, 114, 78), MakeColor(116, 82, 54), kWhite},
-    {MakeColor(82, 56, 36), MakeColor(96, 66, 44), kThread},
-};
-
-void PaintWood(Layer& l, const FaceLook& look, double radius) {
-  const RoundRect outer = Rounded(0, 0, l.Width(), l.Height(), radius);
-  l.Paint(outer, Ink(kWalnutDark));
-  l.Paint(Inset(outer, 1), VerticalRamp{1, l.Height() - 1.0, Ink(look.Top), Ink(look.Bottom)});
-  l.Paint(Intersect(Inset(outer, 1), Box(0, 0, l.Width(), 2)), Ink(kWhite, 0.18));
-}
-
+// Scroll bars: a linen groove, walnut buttons and thumbs.
 void AddScrollBars(SkinDesign& d) {
-  Piece track(12, 12, 3, 0);
-  DrawKeyedStates(track, kLinen, [](Layer& l, int s) {
-    static constexpr TColor kBodies[3] = {MakeColor(226, 216, 196), MakeColor(234, 226, 208),
-                                          MakeColor(214, 202, 180)};
-    l.Paint(Box(0, 0, 12, 12), Ink(MakeColor(186, 168, 142)));
-    l.Paint(Box(1, 1, 11, 11), Ink(kBodies[s]));
-  });
-  d.Section("SCROLLBAR1V")
-      .Add("COLOR", Colour(MakeColor(226, 216, 196), kHex))
-      .Add("BORDERSMASK", BorderEntry(d.Pack(track), {2, 2, 2, 2}, 3, 0, 0, 0));
-  for (const char* name : {"SCROLLBAR2V", "SCROLLBAR1H", "SCROLLBAR2H", "TSSCROLLBAR"})
-    d.Section(name).Add("PARENTCLASS", "SCROLLBAR1V");
-
-  Piece button(16, 16, 3, 1);
-  DrawFrameStates(button, {5, 5, 5, 5}, [](Layer& l, int s) { PaintWood(l, kWoodFaces[s], 3); });
-  const auto arrow = [&](Direction direction) {
-    Piece glyph(9, 9, 3, 1);
-    DrawGlyphStates(glyph, [&](Layer& l, int s) {
-      l.Paint(Arrow(direction, 4.5, 4.5, 7), Ink(kWoodFaces[s].Glyph));
-    });
-    return GlyphEntry(d.Pack(glyph), 3, 1);
-  };
-  d.Section("SCROLLBTNTOP")
-      .Add("COLOR", Colour(kWalnutLight, kHex))
-      .Add("BORDERSMASK", BorderEntry(d.Pack(button), {5, 5, 5, 5}, 3, 1, 0, 0))
-      .Add("GLYPHMASK", arrow(Direction::Up));
-  const std::pair<const char*, Direction> others[] = {{"SCROLLBTNBOTTOM", Direction::Down},
-                                                      {"SCROLLBTNLEFT", Direction::Left},
-                                                      {"SCROLLBTNRIGHT", Direction::Right}};
-  for (const auto& [name, direction] : others)
-    d.Section(name).Add("PARENTCLASS", "SCROLLBTNTOP").Add("GLYPHMASK", arrow(direction));
-
-  Piece thumb(16, 16, 3, 1);
-  DrawFrameStates(thumb, {5, 5, 5, 5}, [](Layer& l, int s) { PaintWood(l, kWoodFaces[s], 5); });
-  const auto grip = [&](bool across) {
-    Piece glyph(8, 8, 3, 1);
-    DrawGlyphStates(glyph, [&](Layer& l, int s) {
-      for (int i = 0; i < 3; ++i) {
-        const double at = 1.5 + 2.5 * i;
-        l.Paint(across ? Box(1, at, 7, at + 1) : Box(at, 1, at + 1, 7),
-                Ink(kWoodFaces[s].Glyph, 0.8));
-      }
-    });
-    return GlyphEntry(d.Pack(glyph), 3, 1);
-  };
-  d.Section("SCROLLSLIDERV")
-      .Add("COLOR", Colour(kWalnutLight, kHex))
-      .Add("BORDERSMASK", BorderEntry(d.Pack(thumb), {5, 5, 5, 5}, 3, 1, 0, 0))
-      .Add("GLYPHMASK", grip(true));
-  d.Section("SCROLLSLIDERH").Add("PARENTCLASS", "SCROLLSLIDERV").Add("GLYPHMASK", grip(false));
+  AddRoundScrollBars(
+      d, {.TrackBodies = {MakeColor(226, 216, 196), MakeColor(234, 226, 208),
+                          MakeColor(214, 202, 180)},
+          .TrackLine = MakeColor(186, 168, 142),
+          .Buttons = {{{kWalnutDark, MakeColor(134, 96, 64), MakeColor(98, 68, 44), kCream},
+                       {kWalnutDark, MakeColor(156, 114, 78), MakeColor(116, 82, 54), kWhite},
+                       {kWalnutDark, MakeColor(82, 56, 36), MakeColor(96, 66, 44), kThread}}},
+          .Thumbs = {{{kWalnutDark, MakeColor(134, 96, 64), MakeColor(98, 68, 44), kCream},
+                      {kWalnutDark, MakeColor(156, 114, 78), MakeColor(116, 82, 54), kWhite},
+                      {kWalnutDark, MakeColor(82, 56, 36), MakeColor(96, 66, 44), kThread}}},
+          .ButtonRadius = 3,
+          .ThumbRadius = 5,
+          .Sheen = 0.18,
+          .GripOpacity = 0.8});
 }
 
 // Menus: linen cards in a walnut frame; the highlighted item in walnut that
@@ -312,15 +237,15 @@ void AddMenus(SkinDesign& d, const std::string& linen) {
     l.Paint(Inset(outer, 2), art::kClear);
   });
   d.Section("MAINMENU")
-      .Add("COLOR", Colour(kLinen, kHex))
+      .Add("COLOR", d.Colour(kLinen))
       .Add("IMAGEPERCENT", "100")
       .Add("PATTERN", linen)
       .Add("BORDERSMASK", BorderEntry(d.Pack(border), {3, 3, 3, 3}, 1, 1, 0, 3));
   d.Section("MENUITEM")
-      .Add("FONTCOLOR", Colour(kInk, kHex))
+      .Add("FONTCOLOR", d.Colour(kInk))
       .Add("TRANSPARENCY", "100")
-      .Add("HOTCOLOR", Colour(kWalnut, kHex))
-      .Add("HOTFONTCOLOR", Colour(kCream, kHex))
+      .Add("HOTCOLOR", d.Colour(kWalnut))
+      .Add("HOTFONTCOLOR", d.Colour(kCream))
       .Add("HOTGRADIENTPERCENT", "100")
       .Add("HOTGRADIENTDATA", Gradient({{kWalnutDark, kWalnutLight, 100, 1}}));
   Piece divider(10, 2, 1, 1);
@@ -336,7 +261,7 @@ void AddMenus(SkinDesign& d, const std::string& linen) {
 }  // namespace
 
 DesignedSkin LinenSkin() {
-  SkinDesign d(192);
+  SkinDesign d(192, "$");  // colours in hexadecimal
   const std::string linen = d.AddJpeg("LINEN.JPG", LinenTexture(321, 300, kLinen, 18, 11), 90);
   AddGlobalInfo(d);
   AddTitle(d);

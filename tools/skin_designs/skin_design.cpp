@@ -18,14 +18,27 @@ std::string Gradient(std::initializer_list<GradientStep> steps) {
   return text;
 }
 
-std::string Colour(TColor colour, std::string_view hexPrefix) {
-  if (hexPrefix.empty()) return std::to_string(colour);
+SkinDesign::SkinDesign(int masterWidth, std::string hexPrefix)
+    : hexPrefix_(std::move(hexPrefix)), width_(masterWidth) {}
+
+std::string SkinDesign::Colour(TColor colour) const {
+  if (hexPrefix_.empty()) return std::to_string(colour);
   char digits[16];
   std::snprintf(digits, sizeof(digits), "%06X", static_cast<unsigned>(colour));
-  return std::string(hexPrefix) + digits;
+  return hexPrefix_ + digits;
 }
 
-SkinDesign::SkinDesign(int masterWidth) : width_(masterWidth) {}
+OptionsText::Section& SkinDesign::GlobalInformation(std::string_view description,
+                                                    WindowShadow shadow) {
+  return Section("GLOBALINFO")
+      .Add("VERSION", "4.81")
+      .Add("AUTHOR", "The AnsiUtf8 developers")
+      .Add("DESCRIPTION", description)
+      .Add("SHADOW1COLOR", Colour(shadow.Colour))
+      .Add("SHADOW1OFFSET", std::to_string(shadow.Offset))
+      .Add("SHADOW1BLUR", std::to_string(shadow.Blur))
+      .Add("SHADOW1TRANSPARENCY", std::to_string(shadow.Transparency));
+}
 
 OptionsText::Section& SkinDesign::Section(std::string_view name) {
   OptionsText& options = content_.Options;

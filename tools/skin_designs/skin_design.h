@@ -44,18 +44,27 @@ struct GradientStep {
   int Mode;
 };
 std::string Gradient(std::initializer_list<GradientStep> steps);
-// A colour as the options file writes it: decimal, or hexadecimal after the
-// prefix "$" or "0x" (the loader reads all three).
-std::string Colour(TColor colour, std::string_view hexPrefix = "");
+
+// The window shadow of GLOBALINFO, as the options file writes it.
+struct WindowShadow {
+  TColor Colour = 0;
+  int Offset = 0;
+  int Blur = -1;  // none
+  int Transparency = 0;
+};
 
 class SkinDesign {
  public:
   // `masterWidth` is the width of the master picture; its height grows with
-  // the pieces packed into it.
-  explicit SkinDesign(int masterWidth);
+  // the pieces packed into it. Colours are written in decimal, or in
+  // hexadecimal after `hexPrefix` ("$" or "0x"; the loader reads all three).
+  explicit SkinDesign(int masterWidth, std::string hexPrefix = "");
 
-  OptionsText& Options() { return content_.Options; }
   OptionsText::Section& Section(std::string_view name);
+  std::string Colour(TColor colour) const;
+
+  // GLOBALINFO with the skin's version, authors, description and shadow.
+  OptionsText::Section& GlobalInformation(std::string_view description, WindowShadow shadow);
 
   // Where a piece lands in the master picture: pieces go left to right in
   // rows as high as their highest piece.
@@ -71,6 +80,7 @@ class SkinDesign {
 
  private:
   kit::SkinFolderContent content_;
+  std::string hexPrefix_;
   int width_;
   int x_ = 0;
   int y_ = 0;
