@@ -16,6 +16,13 @@ if [ -n "${ANSIUTF8_XVFB_PID:-}" ]; then
 fi
 ensure_wine_prefix
 
+# The skins we ship go where the program looks for skin folders (its
+# SkinDirectory, c:\Skins), so that they appear under "Available skins".
+# Only files that changed are copied; other folders there are left alone.
+skins="$WINEPREFIX/drive_c/Skins"
+mkdir -p "$skins"
+cp -R -u "$repo/skins/." "$skins/"
+
 args=()
 if [ $# -ge 1 ]; then
   # Wine sees the Unix root as drive Z:; relative paths stay relative to here.

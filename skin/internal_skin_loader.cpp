@@ -53,14 +53,6 @@ TsMaskData MaskFromStored(const TsSkinImage& item, TsSkinManager* manager) {
   return mask;
 }
 
-// Several pattern items may share one file; only the first of them stores it.
-const TsPictureFile& PatternFile(const TsStoredSkin& skin, const TsSkinPattern& item) {
-  if (!item.Image.empty()) return item.Image;
-  for (const TsSkinPattern& other : skin.Patterns)
-    if (other.Name == item.Name && !other.Image.empty()) return other.Image;
-  return item.Image;
-}
-
 TsGeneralData SectionFromStored(const TsSkinGeneral& item) {
   TsGeneralData r;
   r.ParentClass = item.ParentClass;
@@ -99,6 +91,13 @@ TsGeneralData SectionFromStored(const TsSkinGeneral& item) {
 
 }  // namespace
 
+const TsPictureFile& StoredPatternFile(const TsStoredSkin& skin, const TsSkinPattern& item) {
+  if (!item.Image.empty()) return item.Image;
+  for (const TsSkinPattern& other : skin.Patterns)
+    if (other.Name == item.Name && !other.Image.empty()) return other.Image;
+  return item.Image;
+}
+
 TsFontColors ParseFontColors(std::string_view text) {
   const std::vector<std::string_view> words = SplitWords(text, " ");
   if (words.size() != 5) return kDefaultFontColors;
@@ -124,7 +123,7 @@ void LoadInternalMasks(const TsStoredSkin& skin, SkinRecords& records, TsSkinMan
 void LoadInternalPatterns(const TsStoredSkin& skin, SkinRecords& records) {
   for (const TsSkinPattern& item : skin.Patterns) {
     TsPatternData& pattern = records.Patterns.emplace_back();
-    const TsPictureFile& file = PatternFile(skin, item);
+    const TsPictureFile& file = StoredPatternFile(skin, item);
     if (std::optional<Bitmap24> picture = DecodeJpeg(std::span<const std::uint8_t>(file)))
       pattern.Image = std::move(*picture);
     pattern.SectionName = UpperCase(item.SectionName);

@@ -500,6 +500,9 @@ void ExpectDialogSystemMenu(const std::vector<MenuEntry>& items) {
 
 TEST_F(MainWindowFrame, TheDialogsSystemMenuListsTheSkinsMoveAndClose) {
   ShowForm();
+  // No skin folders: the start script installs the shipped ones into c:\Skins.
+  const test::TempFolder noSkins;
+  Manager().SetSkinDirectory(Narrow(noSkins.Path()));
   TsSystemMenu& menu = *Provider().SystemMenu();
   // Twice: the skin list is replaced, not added to.
   menu.UpdateSkinItems();
@@ -614,6 +617,40 @@ TEST_F(SkinListFrame, ChoosingASkinSetsTheSkinNameAndTheFrameFollows) {
   EXPECT_NE(GetWindowRgn(Wnd(), shape), ERROR);
   EXPECT_EQ(GetWindowLongPtrW(Wnd(), GWL_STYLE) & WS_SYSMENU, 0);
   DeleteObject(shape);
+}
+
+// The repository's skin folders, as Wine sees the Unix root (drive Z:).
+std::string SkinsFolderOfTheRepository() {
+  std::string path = "Z:" ANSIUTF8_SKINS_DIR;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+// skins/Elegant is the built-in skin written out by the skin kit: read back
+// from the folder it paints every pixel of the window as the built-in skin.
+// Both pictures are taken after a change of skin: the speed buttons' very
+// first paint differs from their later ones in their top rows and corners.
+TEST_F(MainWindowFrame, TheBuiltInSkinFromItsFolderPaintsEveryPixelAlike) {
+  SetCursorPos(0, 0);  // no button under the mouse
+  ShowForm();
+  HideCaret(nullptr);  // the memo's caret blinks
+  const auto shotIn = [&](const char* skin) {
+    Manager().SetSkinName(skin);
+    WaitForActive(true);
+    PumpMessages(200);
+    return CaptureWindow(Wnd());
+  };
+  Manager().SetSkinDirectory(SkinsFolderOfTheRepository());
+  const Bitmap24 folder = shotIn("Elegant");
+  ASSERT_FALSE(Manager().SkinData().SkinPath.empty()) << "the folder was not loaded";
+  const Bitmap24 builtIn = shotIn(kElegantSkinName);
+  ASSERT_TRUE(Manager().SkinData().SkinPath.empty());
+  EXPECT_TRUE(SamePixels(builtIn, folder));
+  // The window shows its controls, not just the frame.
+  const POINT client = test::ClientOrigin(Wnd());
+  const RECT memo = form_->sMemo1->BoundsRect();
+  EXPECT_NE(folder.Pixel(client.x + memo.left, client.y + memo.top + 20),
+            folder.Pixel(client.x + memo.left + 20, client.y + memo.top + 20));
 }
 
 TEST_F(MainWindowFrame, AltF4StillClosesTheWindow) {
