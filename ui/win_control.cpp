@@ -253,6 +253,15 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_SETCURSOR:
       if (SetCursorFromControl(m)) return;
       break;
+    case WM_CLOSE:
+      // A multi-line edit control that takes itself for part of a dialog posts
+      // this to its parent on Escape. The default handling would destroy a
+      // child window under its object, and every control on it with it.
+      if ((GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD) != 0) {
+        m.Result = 0;
+        return;
+      }
+      break;
     case WM_MEASUREITEM:
       if (TPopupMenu::DispatchOwnerDraw(m)) return;
       break;

@@ -249,6 +249,22 @@ TEST(MainForm, OnlyTheFocusedMemoShowsItsSelection) {
   }
 }
 
+TEST(MainForm, EscapeInAMemoLeavesTheWindowWhole) {
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  form->Show();
+  form->sMemo1->SetText("kept");
+  form->sMemo1->SetFocus();
+  // As the message loop's dialog handling asks it, the edit control takes
+  // itself for part of a dialog and answers Escape with WM_CLOSE to its parent.
+  MSG escape{form->sMemo1->Handle(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+  SendMessageW(escape.hwnd, WM_GETDLGCODE, VK_ESCAPE, reinterpret_cast<LPARAM>(&escape));
+  SendMessageW(escape.hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
+  PumpMessages(100);
+  EXPECT_TRUE(IsWindow(form->sPanel1->Handle()));
+  EXPECT_TRUE(IsWindow(form->sMemo1->Handle()));
+  EXPECT_EQ(form->sMemo1->Text(), "kept");
+}
+
 // Passes every broadcast on to the windows and remembers it, with whether the
 // manager's stored settings were still being read.
 class RecordingBroadcaster : public WindowsSkinBroadcaster {

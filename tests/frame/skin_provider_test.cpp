@@ -14,9 +14,11 @@
 #include "skin/skin_manager.h"
 #include "tests/frame/frame_test_support.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/temp_folder.h"
 #include "tests/ui/shown_form.h"
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/wide_text.h"
 
 namespace au {
 namespace {
@@ -336,6 +338,9 @@ TEST_F(SkinnedForm, WithoutTheSkinnedFrameThePlatformsSystemMenuListsTheSkins) {
   panel.SectionName = "PANEL";
   bare.GeneralData = {panel};
   manager_->SetInternalSkins({ElegantInternalSkin(), bare});
+  // No skin folders: the start script installs the shipped ones into c:\Skins.
+  const test::TempFolder noSkins;
+  manager_->SetSkinDirectory(Narrow(noSkins.Path()));
   MakeProvider(TFormBorderStyle::bsDialog);
   ShowForm();
   manager_->SetSkinName("Bare");
