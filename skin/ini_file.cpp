@@ -47,12 +47,17 @@ const IniFile::Section* IniFile::FindSection(std::string_view name) const {
   return found == index_.end() ? nullptr : &sections_[found->second];
 }
 
-const std::string* IniFile::FindValue(std::string_view section, std::string_view key) const {
+const IniFile::Entry* IniFile::FindEntry(std::string_view section, std::string_view key) const {
   const Section* s = FindSection(section);
   if (s == nullptr) return nullptr;
   for (const Entry& entry : s->Entries)
-    if (SameText(entry.Key, key)) return &entry.Value;
+    if (SameText(entry.Key, key)) return &entry;
   return nullptr;
+}
+
+const std::string* IniFile::FindValue(std::string_view section, std::string_view key) const {
+  const Entry* entry = FindEntry(section, key);
+  return entry != nullptr ? &entry->Value : nullptr;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,

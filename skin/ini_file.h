@@ -34,6 +34,8 @@ class IniFile {
 
   // The first section of that name, or null.
   const Section* FindSection(std::string_view name) const;
+  // The first entry with that key, or null.
+  const Entry* FindEntry(std::string_view section, std::string_view key) const;
   // The value of the first entry with that key, or null.
   const std::string* FindValue(std::string_view section, std::string_view key) const;
 
