@@ -23,4 +23,13 @@ std::string Narrow(std::wstring_view wide) {
   return utf8;
 }
 
+std::string AnsiToUtf8(std::string_view ansi) {
+  if (ansi.empty()) return {};
+  const int n =
+      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+  return Narrow(wide);
+}
+
 }  // namespace au
