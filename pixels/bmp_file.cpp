@@ -171,14 +171,16 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file, const Re
     const std::uint32_t most = 1u << bits;
     std::uint32_t count = h.ColorsUsed == 0 || h.ColorsUsed > most ? most : h.ColorsUsed;
     const std::size_t entry = h.PaletteEntryBytes;
-    // The core header gives no count: its palette fills the room before the pixels.
-    if (infoSize == kCoreHeaderSize) {
+    // With no count (the core header never gives one) the palette would be
+    // full, but writers that keep only the colours they use end it where the
+    // pixels begin.
+    if (h.ColorsUsed == 0) {
       count = std::min<std::uint32_t>(
           count, static_cast<std::uint32_t>((layout.PixelOffset - headersEnd) / entry));
     }
-    if (count == 0 || headersEnd + entry * count > file.size()) {
+    if (count == 0) return refuse("no palette");
+    if (headersEnd + entry * count > file.size())
       return refuse("palette beyond the end of the file");
-    }
     layout.Palette.resize(count);
     for (std::uint32_t i = 0; i < count; ++i) {
       const std::size_t at = headersEnd + entry * i;

@@ -259,6 +259,14 @@ TEST(BmpPalette, SmallPalettesAndLowBitDepths) {
   one.Pixels = Rows({{0xA0, 0x40}});
   ExpectPixels(DecodeBmp(one.Build()), {{kB, kA, kB, kA, kA, kA, kA, kA, kA, kB}});
 
+  // No count and fewer entries than the depth allows: the palette ends where the pixels begin.
+  BmpRecipe implied = Recipe(3, 1, 4);
+  implied.Palette = {kA, kB};
+  implied.Pixels = Rows({{0x10, 0x10}});
+  ExpectPixels(DecodeBmp(implied.Build()), {{kB, kA, kB}});
+  implied.Pixels = Rows({{0x12}});  // index 2 lies beyond it
+  EXPECT_FALSE(DecodeBmp(implied.Build()).has_value());
+
   // A version 4 header before the palette.
   BmpRecipe v4 = Recipe(2, 1, 8, 0, 2, 108);
   v4.Palette = {kA, kB};
