@@ -7,10 +7,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fuzz/claimed_pixels.h"
 #include "pixels/bmp_file.h"
 #include "skin/ansi_text.h"
 #include "skin/skin_manager.h"
@@ -29,36 +31,13 @@ constexpr std::string_view kSkinsFolder = "C:\\Skins";
 constexpr char kFolderSkin[] = "Test";
 constexpr char kInternalSkin[] = "Tiny";
 
-std::uint32_t Bytes32(std::string_view b, std::size_t at) {
-  return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
-         std::uint32_t(std::uint8_t(b[at + 2])) << 16 |
-         std::uint32_t(std::uint8_t(b[at + 3])) << 24;
-}
+// Pictures beyond this are left to the decoders' own targets and tests.
+constexpr std::int64_t kMostPixels = std::int64_t{1} << 18;
 
-// Large pictures run the same code as small ones at a far greater cost (a
-// few bytes may describe a picture of many megabytes); the decoders' own
-// targets and tests cover them.
 bool ClaimsLargePicture(std::string_view file) {
-  constexpr std::int64_t kMostPixels = std::int64_t{1} << 18;
-  if (file.size() >= 26 && file.starts_with("BM")) {
-    const bool core = Bytes32(file, 14) == 12;
-    const std::uint32_t sizes = Bytes32(file, 18);
-    const std::int64_t width = core ? std::int64_t{sizes & 0xFFFF} : std::int32_t(sizes);
-    const std::int64_t height =
-        core ? std::int64_t{sizes >> 16} : std::int64_t{std::int32_t(Bytes32(file, 22))};
-    return width * (height < 0 ? -height : height) > kMostPixels;
-  }
-  // A JPEG frame header: FF C0..CF other than C4, C8 and CC, then length,
-  // precision, height and width.
-  for (std::size_t i = 0; i + 8 < file.size(); ++i) {
-    const auto marker = std::uint8_t(file[i + 1]);
-    if (std::uint8_t(file[i]) != 0xFF || marker < 0xC0 || marker > 0xCF || marker == 0xC4 ||
-        marker == 0xC8 || marker == 0xCC)
-      continue;
-    const auto at = [&](std::size_t k) { return std::int64_t(std::uint8_t(file[i + k])); };
-    if ((at(5) << 8 | at(6)) * (at(7) << 8 | at(8)) > kMostPixels) return true;
-  }
-  return false;
+  const std::span bytes(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
+  return fuzz::ClaimedBmpPixels(bytes) > kMostPixels ||
+         fuzz::ClaimedJpegPixels(bytes) > kMostPixels;
 }
 
 // The skins folder with one skin folder, held in memory.
