@@ -3,14 +3,21 @@
 #include <windows.h>
 
 namespace au {
+namespace {
+
+std::wstring ToWide(UINT codePage, std::string_view text) {
+  if (text.empty()) return {};
+  const int n =
+      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+  return wide;
+}
+
+}  // namespace
 
 std::wstring Widen(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int n =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
-  return wide;
+  return ToWide(CP_UTF8, utf8);
 }
 
 std::string Narrow(std::wstring_view wide) {
@@ -24,12 +31,7 @@ std::string Narrow(std::wstring_view wide) {
 }
 
 std::string AnsiToUtf8(std::string_view ansi) {
-  if (ansi.empty()) return {};
-  const int n =
-      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
-  return Narrow(wide);
+  return Narrow(ToWide(CP_ACP, ansi));
 }
 
 }  // namespace au
