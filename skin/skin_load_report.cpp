@@ -1,5 +1,7 @@
 #include "skin/skin_load_report.h"
 
+#include <utility>
+
 namespace au {
 
 std::string SkinLoadIssue::Describe() const {
