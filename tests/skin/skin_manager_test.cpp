@@ -14,10 +14,10 @@
 
 #include "pixels/bmp_file.h"
 #include "pixels/color_transforms.h"
-#include "skin/skin_load_report.h"
 #include "skin/elegant_skin.h"
 #include "skin/skin_color_transform.h"
 #include "skin/skin_globals.h"
+#include "skin/skin_load_report.h"
 #include "skin/skin_paths.h"
 #include "tests/skin/skin_test_support.h"
 
@@ -513,8 +513,11 @@ TEST_F(SkinManagerTest, ALoadErrorReachesTheCallerAndClearsTheFlags) {
   // Common sections are read in the "#" form over the master bitmap of the skin.
   manager->SetSkinName("First");
   const std::string again = RecordsSummary(*manager);
-  expectFailure([&] { manager->SetCommonSections({"[EXTRA]", "BORDERSMASK=#(0,0,x,9)(1,0)"}); },
-                "common sections", "EXTRA", "BORDERSMASK");
+  expectFailure(
+      [&] {
+        manager->SetCommonSections({"[EXTRA]", "BORDERSMASK=#(0,0,x,9)(1,0)"});
+      },
+      "common sections", "EXTRA", "BORDERSMASK");
   EXPECT_EQ(RecordsSummary(*manager), again);
 }
 
