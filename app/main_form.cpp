@@ -117,7 +117,12 @@ void TForm1::ReadStoredLayout() {
   sSkinManager1->MenuSupport().ExtraLineFont = {"MS Sans Serif", -11, clWindowText, DEFAULT_CHARSET,
                                                 0};
   sSkinManager1->SetSkinDirectory(kDefaultSkinDirectory);
-  sSkinManager1->SetSkinName(kElegantSkinName);
+  try {
+    sSkinManager1->SetSkinName(kElegantSkinName);
+  } catch (const SkinLoadError&) {
+    // A skin folder of that name that cannot be loaded: the manager shows the
+    // internal skin instead, and before the window exists nobody is asked.
+  }
   sSkinManager1->SetSkinInfo("4.81");
 
   // The frame is drawn from the skin: an edit-like window section under the

@@ -6,6 +6,8 @@
 #include "frame/skin_provider.h"
 #include "menus/ts_skinable_menus.h"
 #include "skin/skin_manager.h"
+#include "ui/application.h"
+#include "ui/wide_text.h"
 
 namespace au {
 namespace {
@@ -40,6 +42,17 @@ std::string StripHotkeys(const std::string& caption) {
     }
   }
   return text;
+}
+
+void ChooseSkin(TsSkinManager& manager, const std::string& name) {
+  try {
+    manager.SetSkinName(name);
+  } catch (const SkinLoadError& error) {
+    if (Application() == nullptr) return;
+    Application()->MessageBox(AnsiToUtf8("The skin \"" + name + "\" could not be loaded.\r\n\r\n" +
+                                         error.what() + "\r\n\r\nThe skin \"" + manager.SkinName() +
+                                         "\" stays."));
+  }
 }
 
 TsSystemMenu::TsSystemMenu(TsSkinProvider& provider) : TPopupMenu(&provider), provider_(provider) {
@@ -100,7 +113,7 @@ void TsSystemMenu::UpdateSkinItems() {
     skin->Checked = names[i] == manager->SkinName();
     if (i > 0 && i % kSkinsPerColumn == 0) skin->Break = TMenuBreak::mbBreak;
     skin->OnClick = [manager](TMenuItem& item) {
-      manager->SetSkinName(StripHotkeys(item.Caption));
+      ChooseSkin(*manager, StripHotkeys(item.Caption));
     };
     list->Add(std::move(skin));
   }

@@ -11,6 +11,7 @@
 namespace au {
 
 class TsSkinProvider;
+class TsSkinManager;
 
 inline constexpr char kAvailableSkinsCaption[] = "Available skins";
 // Each column of the skin list holds this many skins.
@@ -21,6 +22,11 @@ std::string MenuCaptionOf(const std::string& text);
 // The text of a caption without its access-key marks: lone "&" dropped, "&&"
 // back to "&".
 std::string StripHotkeys(const std::string& caption);
+
+// Makes `name` the manager's skin, as the user chose it from a menu. A skin
+// that cannot be loaded is named to the user in one message box, with what
+// failed in it; the skin on show stays.
+void ChooseSkin(TsSkinManager& manager, const std::string& name);
 
 class TsSystemMenu : public TPopupMenu {
  public:

@@ -5,28 +5,12 @@
 #include <cstdint>
 #include <cstring>
 
+#include "fuzz/claimed_pixels.h"
 #include "pixels/bmp_file.h"
 
-namespace {
-
-// Large pictures run the same code as small ones but cost a fill of up to
-// 192 MB each (a run-length file may describe a huge picture in a few bytes),
-// so inputs that claim more than 64 Ki pixels are left to the unit tests.
-bool ClaimsHugePicture(const std::uint8_t* data, std::size_t size) {
-  if (size < 26) return false;
-  const auto s32 = [data](std::size_t at) {
-    return std::int32_t(std::uint32_t(data[at]) | std::uint32_t(data[at + 1]) << 8 |
-                        std::uint32_t(data[at + 2]) << 16 | std::uint32_t(data[at + 3]) << 24);
-  };
-  const std::int64_t width = s32(18);
-  const std::int64_t height = s32(22);
-  return width * (height < 0 ? -height : height) > (std::int64_t(1) << 16);
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (ClaimsHugePicture(data, size)) return 0;
+  // Pictures beyond 64 Ki pixels are left to the unit tests.
+  if (au::fuzz::ClaimedBmpPixels({data, size}) > (std::int64_t(1) << 16)) return 0;
   const std::optional<au::Bitmap24> picture = au::DecodeBmp({data, size});
   if (!picture) return 0;
   if (picture->Width() <= 0 || picture->Height() <= 0 ||

@@ -15,8 +15,7 @@
 namespace {
 
 void Check(bool condition) {
-  if (!condition)
-    std::abort();
+  if (!condition) std::abort();
 }
 
 bool IsSeparator(char16_t c) {
@@ -37,13 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t cursor = 0;
   std::vector<std::u16string> runs;  // the separator-free runs, for lines without quotes
   for (std::size_t i = 0; i < used.size();) {
-    while (i < used.size() && IsSeparator(used[i]))
-      ++i;
+    while (i < used.size() && IsSeparator(used[i])) ++i;
     const std::size_t start = i;
-    while (i < used.size() && !IsSeparator(used[i]))
-      ++i;
-    if (i > start)
-      runs.emplace_back(used.substr(start, i - start));
+    while (i < used.size() && !IsSeparator(used[i])) ++i;
+    if (i > start) runs.emplace_back(used.substr(start, i - start));
   }
   for (int a = 0; a <= args.ParamCount(); ++a) {
     const std::u16string arg = args.ParamStr(a);
@@ -59,8 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Check(cursor < used.size());
       ++cursor;
     }
-    if (!hasQuotes)
-      Check(static_cast<std::size_t>(a) < runs.size() ? arg == runs[a] : arg.empty());
+    if (!hasQuotes) Check(static_cast<std::size_t>(a) < runs.size() ? arg == runs[a] : arg.empty());
   }
   if (!hasQuotes) {
     Check(static_cast<std::size_t>(args.ParamCount()) == (runs.empty() ? 0 : runs.size() - 1));

@@ -29,14 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   SkinRecords records;
+  SkinLoadReport report;
   // No such folder: picture entries find no files and are skipped.
-  const MaskSource source{"/nonexistent-skin-folder/", nullptr};
+  const MaskSource source{"/nonexistent-skin-folder/", nullptr, nullptr, &report};
   try {
     LoadFolderMasks(options, records, source);
   } catch (const SkinConversionError&) {
   }
   try {
-    LoadFolderSections(options, records);
+    LoadFolderSections(options, records, source);
   } catch (const SkinConversionError&) {
   }
   records.RecomputeCommonIndexes();

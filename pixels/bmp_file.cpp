@@ -1,8 +1,11 @@
 #include "pixels/bmp_file.h"
 
+#include <algorithm>
 #include <bit>
+#include <climits>
 #include <cstring>
 #include <new>
+#include <string>
 
 namespace au {
 namespace {
@@ -13,6 +16,7 @@ constexpr std::uint32_t kBiRle4 = 2;
 constexpr std::uint32_t kBiBitfields = 3;
 
 constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kCoreHeaderSize = 12;  // the oldest header, with 16-bit sizes
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::int32_t kPixelsPerMetre = 2835;  // 72 dots per inch
 
@@ -55,55 +59,131 @@ struct BmpLayout {
   std::array<ChannelField, 3> Fields{};              // blue, green, red for 16 and 32 bits
 };
 
-std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file) {
-  if (file.size() < kFileHeaderSize + kInfoHeaderSize || file[0] != 'B' || file[1] != 'M') {
+// Says why a file is refused, when the caller asked.
+class Refusal {
+ public:
+  explicit Refusal(std::string* problem) : problem_(problem) {}
+  std::nullopt_t operator()(std::string text) const {
+    if (problem_ != nullptr) *problem_ = std::move(text);
     return std::nullopt;
+  }
+
+ private:
+  std::string* problem_;
+};
+
+std::string SizeText(std::int64_t width, std::int64_t height) {
+  return std::to_string(width) + " x " + std::to_string(height);
+}
+
+// The fields that the 12-byte core header and the longer information headers
+// both give, read from whichever the file has.
+struct InfoHeader {
+  std::uint32_t Size = 0;
+  std::int64_t Width = 0;
+  std::int64_t Height = 0;  // negative: top-down
+  std::uint16_t Planes = 0;
+  int BitCount = 0;
+  std::uint32_t Compression = kBiRgb;
+  std::uint32_t ColorsUsed = 0;
+  std::size_t PaletteEntryBytes = 4;  // the core header's palette has no fourth byte
+};
+
+InfoHeader ReadInfoHeader(std::span<const std::uint8_t> file, std::uint32_t size) {
+  InfoHeader h;
+  h.Size = size;
+  if (size == kCoreHeaderSize) {
+    // Unsigned sizes, always bottom-up, never compressed.
+    h.Width = U16(file, 18);
+    h.Height = U16(file, 20);
+    h.Planes = U16(file, 22);
+    h.BitCount = U16(file, 24);
+    h.PaletteEntryBytes = 3;
+    return h;
+  }
+  h.Width = static_cast<std::int32_t>(U32(file, 18));
+  h.Height = static_cast<std::int32_t>(U32(file, 22));
+  h.Planes = U16(file, 26);
+  h.BitCount = U16(file, 28);
+  h.Compression = U32(file, 30);
+  h.ColorsUsed = U32(file, 46);
+  return h;
+}
+
+bool ValidFormat(const InfoHeader& h) {
+  const int bits = h.BitCount;
+  const std::uint32_t c = h.Compression;
+  if (h.Size == kCoreHeaderSize) return bits == 1 || bits == 4 || bits == 8 || bits == 24;
+  return (c == kBiRgb &&
+          (bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)) ||
+         (c == kBiRle8 && bits == 8) || (c == kBiRle4 && bits == 4) ||
+         (c == kBiBitfields && (bits == 16 || bits == 32));
+}
+
+std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file, const Refusal& refuse) {
+  if (file.size() < kFileHeaderSize + 4 || file[0] != 'B' || file[1] != 'M') {
+    return refuse("not a BMP file");
   }
   const std::uint32_t infoSize = U32(file, 14);
-  if (infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 108 && infoSize != 124) {
-    return std::nullopt;
+  if (infoSize != kCoreHeaderSize && infoSize != 40 && infoSize != 52 && infoSize != 56 &&
+      infoSize != 108 && infoSize != 124) {
+    return refuse("unknown header of " + std::to_string(infoSize) + " bytes");
   }
   const std::size_t headersEnd = kFileHeaderSize + infoSize;
-  if (file.size() < headersEnd) return std::nullopt;
+  if (file.size() < headersEnd) return refuse("file ends inside the header");
 
+  const InfoHeader h = ReadInfoHeader(file, infoSize);
+  if (h.Width <= 0 || h.Height == 0 || h.Height == INT32_MIN || h.Planes != 1) {
+    return refuse("invalid size (" + SizeText(h.Width, h.Height) + " pixels, " +
+                  std::to_string(h.Planes) + " planes)");
+  }
   BmpLayout layout;
-  const auto width = static_cast<std::int32_t>(U32(file, 18));
-  const auto height = static_cast<std::int32_t>(U32(file, 22));
-  const std::uint16_t planes = U16(file, 26);
-  layout.BitCount = U16(file, 28);
-  layout.Compression = U32(file, 30);
-  const std::uint32_t colorsUsed = U32(file, 46);
+  layout.Width = static_cast<int>(h.Width);
+  layout.Height = static_cast<int>(h.Height < 0 ? -h.Height : h.Height);
+  layout.TopDown = h.Height < 0;
+  layout.BitCount = h.BitCount;
+  layout.Compression = h.Compression;
   layout.PixelOffset = U32(file, 10);
-
-  if (width <= 0 || height == 0 || height == INT32_MIN || planes != 1) return std::nullopt;
-  layout.Width = width;
-  layout.Height = height < 0 ? -height : height;
-  layout.TopDown = height < 0;
-  if (std::int64_t(layout.Width) * layout.Height > kMaxBmpPixels) return std::nullopt;
-
+  if (std::int64_t(layout.Width) * layout.Height > kMaxBmpPixels) {
+    return refuse("too large (" + SizeText(layout.Width, layout.Height) + " pixels)");
+  }
   const int bits = layout.BitCount;
   const std::uint32_t c = layout.Compression;
-  const bool valid = (c == kBiRgb && (bits == 1 || bits == 4 || bits == 8 || bits == 16 ||
-                                      bits == 24 || bits == 32)) ||
-                     (c == kBiRle8 && bits == 8) || (c == kBiRle4 && bits == 4) ||
-                     (c == kBiBitfields && (bits == 16 || bits == 32));
-  // Compressed pictures are always stored bottom-up.
-  if (!valid || ((c == kBiRle8 || c == kBiRle4) && layout.TopDown)) return std::nullopt;
-  if (layout.PixelOffset < headersEnd || layout.PixelOffset > file.size()) return std::nullopt;
-  // Uncompressed rows must all be there, checked before any picture is made.
-  layout.RowBytes = ((std::size_t(layout.Width) * bits + 31) / 32) * 4;
   const bool compressed = c == kBiRle8 || c == kBiRle4;
-  if (!compressed && layout.RowBytes * layout.Height > file.size() - layout.PixelOffset) {
-    return std::nullopt;
+  // Compressed pictures are always stored bottom-up.
+  if (!ValidFormat(h) || (compressed && layout.TopDown)) {
+    return refuse("unknown format (" + std::to_string(bits) + " bits per pixel, compression " +
+                  std::to_string(c) + (layout.TopDown ? ", top-down)" : ")"));
+  }
+  if (layout.PixelOffset < headersEnd || layout.PixelOffset > file.size()) {
+    return refuse("pixel data outside the file");
+  }
+  // Uncompressed rows must all be there, checked before any picture is made.
+  // The last row may lack its padding, which some writers leave out.
+  layout.RowBytes = ((std::size_t(layout.Width) * bits + 31) / 32) * 4;
+  const std::size_t lastRowBytes = (std::size_t(layout.Width) * bits + 7) / 8;
+  if (!compressed &&
+      layout.RowBytes * (layout.Height - 1) + lastRowBytes > file.size() - layout.PixelOffset) {
+    return refuse("file ends before the last row");
   }
 
   if (bits <= 8) {
     const std::uint32_t most = 1u << bits;
-    const std::uint32_t count = colorsUsed == 0 || colorsUsed > most ? most : colorsUsed;
-    if (headersEnd + 4 * std::size_t(count) > file.size()) return std::nullopt;
+    std::uint32_t count = h.ColorsUsed == 0 || h.ColorsUsed > most ? most : h.ColorsUsed;
+    const std::size_t entry = h.PaletteEntryBytes;
+    // With no count (the core header never gives one) the palette would be
+    // full, but writers that keep only the colours they use end it where the
+    // pixels begin.
+    if (h.ColorsUsed == 0) {
+      count = std::min<std::uint32_t>(
+          count, static_cast<std::uint32_t>((layout.PixelOffset - headersEnd) / entry));
+    }
+    if (count == 0) return refuse("no palette");
+    if (headersEnd + entry * count > file.size())
+      return refuse("palette beyond the end of the file");
     layout.Palette.resize(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-      const std::size_t at = headersEnd + 4 * std::size_t(i);
+      const std::size_t at = headersEnd + entry * i;
       layout.Palette[i] = {file[at], file[at + 1], file[at + 2]};
     }
   } else if (bits == 16 || c == kBiBitfields) {
@@ -112,13 +192,13 @@ std::optional<BmpLayout> ReadLayout(std::span<const std::uint8_t> file) {
       // The red, green and blue masks follow a 40-byte header, or are its continuation.
       constexpr std::size_t at = kFileHeaderSize + kInfoHeaderSize;
       if (file.size() < at + 12 || (infoSize == kInfoHeaderSize && layout.PixelOffset < at + 12)) {
-        return std::nullopt;
+        return refuse("colour masks missing");
       }
       masks = {U32(file, at + 8), U32(file, at + 4), U32(file, at)};
     }
     for (int i = 0; i < 3; ++i) {
       const std::optional<ChannelField> field = ChannelField::From(masks[i]);
-      if (!field) return std::nullopt;
+      if (!field) return refuse("invalid colour masks");
       layout.Fields[i] = *field;
     }
   }
@@ -261,18 +341,19 @@ std::size_t PutHeaders(std::vector<std::uint8_t>& out, int width, int height, in
 
 }  // namespace
 
-std::optional<Bitmap24> DecodeBmp(std::span<const std::uint8_t> file) {
-  const std::optional<BmpLayout> layout = ReadLayout(file);
+std::optional<Bitmap24> DecodeBmp(std::span<const std::uint8_t> file, std::string* problem) {
+  const Refusal refuse(problem);
+  const std::optional<BmpLayout> layout = ReadLayout(file, refuse);
   if (!layout) return std::nullopt;
   try {
     Bitmap24 picture(layout->Width, layout->Height);
     const bool rle = layout->Compression == kBiRle8 || layout->Compression == kBiRle4;
-    if (!(rle ? DecodeRle(file, *layout, picture) : DecodeRows(file, *layout, picture))) {
-      return std::nullopt;
+    if (rle ? !DecodeRle(file, *layout, picture) : !DecodeRows(file, *layout, picture)) {
+      return refuse(rle ? "damaged run-length data" : "palette index beyond the palette");
     }
     return picture;
   } catch (const std::bad_alloc&) {
-    return std::nullopt;
+    return refuse("out of memory");
   }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "pixels/bitmap24.h"
@@ -16,14 +17,17 @@ namespace au {
 // Pictures larger than this many pixels are refused, whatever their file says.
 inline constexpr std::int64_t kMaxBmpPixels = std::int64_t(64) * 1024 * 1024;
 
-// Reads the file image of a Windows bitmap: an information header of 40 bytes
-// or one of its longer versions (52, 56, 108, 124 bytes); 1, 4, 8, 16, 24 or 32
-// bits per pixel; uncompressed, RLE8, RLE4, or bit fields for 16 and 32 bits;
-// rows stored bottom-up or top-down. Anything malformed (truncated data,
-// offsets outside the file, sizes over kMaxBmpPixels, palette indexes beyond the
-// palette, runs that leave the picture) gives std::nullopt. Pixels that an RLE
-// picture skips take palette entry 0.
-std::optional<Bitmap24> DecodeBmp(std::span<const std::uint8_t> file);
+// Reads the file image of a Windows bitmap: the 12-byte core header (with
+// 3-byte palette entries), an information header of 40 bytes or one of its
+// longer versions (52, 56, 108, 124 bytes); 1, 4, 8, 16, 24 or 32 bits per
+// pixel; uncompressed, RLE8, RLE4, or bit fields for 16 and 32 bits; rows
+// stored bottom-up or top-down; the last row may lack its padding. Anything
+// malformed (truncated data, offsets outside the file, sizes over
+// kMaxBmpPixels, palettes beyond the file, palette indexes beyond the palette,
+// runs that leave the picture) gives std::nullopt, and `problem`, when given,
+// the reason. Pixels that an RLE picture skips take palette entry 0.
+std::optional<Bitmap24> DecodeBmp(std::span<const std::uint8_t> file,
+                                  std::string* problem = nullptr);
 
 // A 24-bit file: 54 bytes of headers, rows bottom-up, padded to 4 bytes.
 std::vector<std::uint8_t> EncodeBmp24(const Bitmap24& picture);

@@ -85,15 +85,16 @@ void LoadCommonMasks(std::span<const std::string> lines, SkinRecords& records,
     for (const IniFile::Entry& entry : section.Entries) {
       const std::string_view value = entry.Value;
       if (records.MasterBitmap.Empty() || !Contains(value, "#")) {
-        std::optional<Bitmap24> picture = LoadNamedBmp(source.SkinPath, value);
+        std::optional<Bitmap24> picture = LoadNamedBmp(source, {section.Name, entry.Key}, value);
         if (!picture) continue;
         TsMaskData& mask = records.Masks.emplace_back();
         mask.Image = std::move(*picture);
         mask.PropertyName = UpperCase(entry.Key);
         mask.SectionName = UpperCase(section.Name);
         mask.Manager = source.Manager;
-      } else if (std::optional<TsMaskData> mask =
-                     ReadRectangleEntry(section.Name, entry.Key, value, source.Manager)) {
+      } else if (std::optional<TsMaskData> mask = ReadOrFail(
+                     source.EntryFile, section.Name, entry.Key,
+                     [&] { return ReadRectangleEntry(section.Name, entry.Key, value, source); })) {
         records.Masks.push_back(std::move(*mask));
       }
     }
@@ -103,7 +104,7 @@ void LoadCommonMasks(std::span<const std::string> lines, SkinRecords& records,
 void LoadCommonPatterns(std::span<const std::string> lines, SkinRecords& records,
                         const MaskSource& source) {
   ForEachJpegEntry(
-      ReadLines(lines), source.SkinPath,
+      ReadLines(lines), source,
       [&](const IniFile::Section& section, const IniFile::Entry& entry, Bitmap24 picture) {
         records.Patterns.push_back(
             {std::move(picture), UpperCase(section.Name), UpperCase(entry.Key)});

@@ -11,6 +11,7 @@
 
 namespace au {
 
+// Throws SkinLoadError for a malformed number in a "#" entry.
 void LoadCommonMasks(std::span<const std::string> lines, SkinRecords& records,
                      const MaskSource& source);
 // Every JPEG named becomes a pattern, whatever its size.

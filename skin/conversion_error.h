@@ -1,6 +1,6 @@
 // Raised when a skin gives malformed text where a number is required (image
-// rectangles, border widths, window shadow settings). It ends the load: the
-// records loaded before it stay as they are.
+// rectangles, border widths, window shadow settings). It ends the load; the
+// loader passes it on as a SkinLoadError that says where in the skin it was.
 #pragma once
 
 #include <stdexcept>

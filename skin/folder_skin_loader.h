@@ -7,7 +7,8 @@
 
 namespace au {
 
-// The master bitmap, then one mask per image entry in file order.
+// The master bitmap, then one mask per image entry in file order. Throws
+// SkinLoadError for a malformed number in an image entry.
 void LoadFolderMasks(const IniFile& options, SkinRecords& records, const MaskSource& source);
 
 // JPEG entries: large pictures become patterns, small ones texture masks.
@@ -15,6 +16,8 @@ void LoadFolderPatterns(const IniFile& options, SkinRecords& records, const Mask
 
 // Global information from GLOBALINFO, then one section per options-file
 // section, each inheriting what it does not state along its PARENTCLASS chain.
-void LoadFolderSections(const IniFile& options, SkinRecords& records);
+// Keys whose number is malformed, and lines outside any section, are
+// reported skipped. Throws SkinLoadError for a malformed window shadow setting.
+void LoadFolderSections(const IniFile& options, SkinRecords& records, const MaskSource& source);
 
 }  // namespace au

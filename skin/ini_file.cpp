@@ -5,7 +5,14 @@
 
 namespace au {
 
+namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
 IniFile::IniFile(std::string_view text) {
+  if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
   Section* current = nullptr;
   while (!text.empty()) {
     const std::size_t end = text.find_first_of("\r\n");
@@ -21,7 +28,10 @@ IniFile::IniFile(std::string_view text) {
       current = &sections_[slot->second];
       continue;
     }
-    if (current == nullptr) continue;
+    if (current == nullptr) {
+      linesBeforeSections_.emplace_back(line);
+      continue;
+    }
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
       current->Entries.push_back({std::string(line), {}});
@@ -37,12 +47,17 @@ const IniFile::Section* IniFile::FindSection(std::string_view name) const {
   return found == index_.end() ? nullptr : &sections_[found->second];
 }
 
-const std::string* IniFile::FindValue(std::string_view section, std::string_view key) const {
+const IniFile::Entry* IniFile::FindEntry(std::string_view section, std::string_view key) const {
   const Section* s = FindSection(section);
   if (s == nullptr) return nullptr;
   for (const Entry& entry : s->Entries)
-    if (SameText(entry.Key, key)) return &entry.Value;
+    if (SameText(entry.Key, key)) return &entry;
   return nullptr;
+}
+
+const std::string* IniFile::FindValue(std::string_view section, std::string_view key) const {
+  const Entry* entry = FindEntry(section, key);
+  return entry != nullptr ? &entry->Value : nullptr;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,

@@ -25,12 +25,17 @@ class IniFile {
   IniFile() = default;
   // Lines before the first section header belong to no section and are
   // dropped. A section header met a second time continues the first section.
+  // A UTF-8 byte-order mark at the start, which many editors write, is skipped.
   explicit IniFile(std::string_view text);
 
   const std::vector<Section>& Sections() const { return sections_; }
+  // The lines that were dropped for standing before the first section, trimmed.
+  const std::vector<std::string>& LinesBeforeSections() const { return linesBeforeSections_; }
 
   // The first section of that name, or null.
   const Section* FindSection(std::string_view name) const;
+  // The first entry with that key, or null.
+  const Entry* FindEntry(std::string_view section, std::string_view key) const;
   // The value of the first entry with that key, or null.
   const std::string* FindValue(std::string_view section, std::string_view key) const;
 
@@ -44,6 +49,7 @@ class IniFile {
 
  private:
   std::vector<Section> sections_;
+  std::vector<std::string> linesBeforeSections_;
   std::unordered_map<std::string, std::size_t> index_;  // upper-cased name -> section
 };
 

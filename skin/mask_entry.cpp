@@ -7,7 +7,6 @@
 #include "skin/ansi_text.h"
 #include "skin/mask_geometry.h"
 #include "skin/number_text.h"
-#include "skin/skin_files.h"
 #include "skin/skin_paths.h"
 #include "skin/skin_pictures.h"
 
@@ -76,11 +75,17 @@ TsMaskData TextureEntry(TsMaskData mask, std::string_view value) {
 
 std::optional<TsMaskData> OwnPictureEntry(TsMaskData mask, std::string_view value,
                                           const MaskSource& source) {
+  const EntryPlace place{mask.SectionName, mask.PropertyName};
   const std::vector<std::string_view> words = SplitWords(value, "!");
   const std::string_view fileName = WordAt(words, 0);
-  if (!Contains(fileName, ".BMP")) return std::nullopt;
-  const std::string path = ResolveSkinFile(source.SkinPath, fileName);
-  if (!SkinFileExists(path)) return std::nullopt;
+  if (!Contains(fileName, ".BMP")) {
+    source.Skip(place, fileName, "not a BMP (the name lacks \".BMP\" in capitals)");
+    return std::nullopt;
+  }
+  if (!source.FileSource().FileExists(ResolveSkinFile(source.SkinPath, fileName))) {
+    source.Skip(place, fileName, "file not found");
+    return std::nullopt;
+  }
 
   mask.ImageCount = Narrow16(StrToInt(WordAt(words, 1)));
   mask.MaskType = Narrow16(StrToInt(WordAt(words, 2)));
@@ -93,10 +98,13 @@ std::optional<TsMaskData> OwnPictureEntry(TsMaskData mask, std::string_view valu
     mask.WB = Narrow16(StrToInt(WordAt(words, 7)));
   }
   // No painter knows another kind of image: such an entry is left out.
-  if (imgType < itisaBorder || imgType > itisaGlyph) return std::nullopt;
+  if (imgType < itisaBorder || imgType > itisaGlyph) {
+    source.Skip(place, {}, "unknown image type (" + std::to_string(imgType) + ")");
+    return std::nullopt;
+  }
   mask.ImgType = static_cast<TacImgType>(imgType);
 
-  std::optional<Bitmap24> picture = LoadBmpPicture(path);
+  std::optional<Bitmap24> picture = LoadBmpPicture(source, place, fileName);
   if (!picture) return std::nullopt;
   TakePicture(mask, std::move(*picture));
   if (!givesWidths) SetDefaultBorderWidths(mask);
@@ -105,7 +113,7 @@ std::optional<TsMaskData> OwnPictureEntry(TsMaskData mask, std::string_view valu
 
 std::optional<TsMaskData> PlainFileEntry(std::string_view section, std::string_view key,
                                          std::string_view value, const MaskSource& source) {
-  std::optional<Bitmap24> picture = LoadNamedBmp(source.SkinPath, value);
+  std::optional<Bitmap24> picture = LoadNamedBmp(source, {section, key}, value);
   if (!picture) return std::nullopt;
   TsMaskData mask = NewMask(UpperCase(section), UpperCase(key), source.Manager);
   TakePicture(mask, std::move(*picture));
@@ -123,13 +131,16 @@ bool IsPatternProperty(std::string_view upperPropertyName) {
 }
 
 std::optional<TsMaskData> ReadRectangleEntry(std::string_view section, std::string_view key,
-                                             std::string_view value, TsSkinManager* manager) {
-  if (value == "#") return std::nullopt;
+                                             std::string_view value, const MaskSource& source) {
+  if (value == "#") {
+    source.Skip({section, key}, {}, "entry names no image");
+    return std::nullopt;
+  }
   const std::vector<std::string_view> words = SplitWords(value, " ()");
   const std::vector<std::string_view> corners = SplitWords(WordAt(words, 1), ", ");
   const std::vector<std::string_view> counts = SplitWords(WordAt(words, 2), ", ");
 
-  TsMaskData mask = NewMask(UpperCase(section), UpperCase(key), manager);
+  TsMaskData mask = NewMask(UpperCase(section), UpperCase(key), source.Manager);
   mask.Rect = {StrToInt(WordAt(corners, 0)), StrToInt(WordAt(corners, 1)),
                StrToInt(WordAt(corners, 2)), StrToInt(WordAt(corners, 3))};
   mask.ImageCount = Narrow16(std::max(1, StrToInt(WordAt(counts, 0))));
@@ -163,7 +174,7 @@ std::optional<TsMaskData> ReadImageEntry(std::string_view section, std::string_v
       break;
   }
   if (!Contains(value, "#")) return PlainFileEntry(section, key, value, source);
-  return ReadRectangleEntry(section, key, value, source.Manager);
+  return ReadRectangleEntry(section, key, value, source);
 }
 
 }  // namespace au

@@ -16,24 +16,21 @@
 #include <string_view>
 
 #include "skin/mask_data.h"
+#include "skin/mask_source.h"
 
 namespace au {
 
-struct MaskSource {
-  std::string_view SkinPath;  // picture files are resolved against it
-  TsSkinManager* Manager = nullptr;
-};
-
 // The mask that one options-file entry describes, or nothing when the value
-// is no image entry or names a picture that cannot be read. Throws
+// is no image entry or names a picture that cannot be read; a value that
+// looks like an image entry but gives none is reported skipped. Throws
 // SkinConversionError for a malformed number in an image entry.
 std::optional<TsMaskData> ReadImageEntry(std::string_view section, std::string_view key,
                                          std::string_view value, const MaskSource& source);
 
-// The "#" form alone (nothing for the value "#"); names are upper-cased.
-// Throws SkinConversionError for a malformed number.
+// The "#" form alone (nothing for the value "#", which is reported); names are
+// upper-cased. Throws SkinConversionError for a malformed number.
 std::optional<TsMaskData> ReadRectangleEntry(std::string_view section, std::string_view key,
-                                             std::string_view value, TsSkinManager* manager);
+                                             std::string_view value, const MaskSource& source);
 
 // PATTERN and HOTPATTERN images are always textures.
 bool IsPatternProperty(std::string_view upperPropertyName);

@@ -28,4 +28,20 @@ std::optional<std::vector<std::uint8_t>> ReadSkinFile(const std::string& path,
 // the order the file system lists them.
 std::vector<std::string> ListSkinSubFolders(const std::string& path);
 
+// Where the loader and the manager find skin folders and their files. The
+// disk is the one the program uses; a skin held in memory (a fuzzer's, say)
+// takes the same road through the loader.
+class SkinFileSource {
+ public:
+  virtual ~SkinFileSource() = default;
+  virtual bool FileExists(const std::string& path) const = 0;
+  virtual bool FolderExists(const std::string& path) const = 0;
+  // The whole file, or nothing when it is missing, unreadable or too large.
+  virtual std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path) const = 0;
+  virtual std::vector<std::string> ListSubFolders(const std::string& path) const = 0;
+};
+
+// The functions above.
+const SkinFileSource& DiskSkinFiles();
+
 }  // namespace au

@@ -7,19 +7,27 @@
 #include "skin/ini_file.h"
 #include "skin/internal_skin_loader.h"
 #include "skin/skin_color_transform.h"
-#include "skin/skin_files.h"
 #include "skin/skin_paths.h"
 
 namespace au {
 namespace {
 
+constexpr char kCommonSectionsName[] = "common sections";
+
 // The options file of the named skin folder, or nothing when there is none
 // that can be read.
-std::optional<IniFile> ReadOptionsFile(const std::string& skinFolder) {
+std::optional<IniFile> ReadOptionsFile(const SkinLoadSettings& settings,
+                                       const std::string& skinFolder) {
+  if (!settings.FolderSkins) return std::nullopt;
+  const SkinFileSource& files = settings.Files != nullptr ? *settings.Files : DiskSkinFiles();
   const std::string path = skinFolder + kOptionsFileName;
-  if (!SkinFileExists(path)) return std::nullopt;
-  const auto bytes = ReadSkinFile(path);
-  if (!bytes) return std::nullopt;
+  if (!files.FileExists(path)) return std::nullopt;
+  const auto bytes = files.ReadFile(path);
+  if (!bytes) {
+    if (settings.Report != nullptr)
+      settings.Report->Skipped.push_back({kOptionsFileName, {}, {}, "file could not be read"});
+    return std::nullopt;
+  }
   return IniFile(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
@@ -36,7 +44,7 @@ SkinLoadResult LoadSkinData(SkinRecords& records, std::string& skinName,
   const std::string skinFolder = SkinFolderPath(
       ResolveSkinsFolder(settings.SkinDirectory, settings.ApplicationFolder), skinName);
   // Held only while the records are filled.
-  const std::optional<IniFile> options = ReadOptionsFile(skinFolder);
+  const std::optional<IniFile> options = ReadOptionsFile(settings, skinFolder);
   const TsStoredSkin* stored = nullptr;
   if (!options) {
     stored = FindInternalSkin(settings.InternalSkins, skinName);
@@ -48,7 +56,9 @@ SkinLoadResult LoadSkinData(SkinRecords& records, std::string& skinName,
   }
   const std::string skinPath = options ? skinFolder : std::string();
   records.SkinData.SkinPath = skinPath;
-  const MaskSource source{skinPath, settings.Manager};
+  const MaskSource source{skinPath, settings.Manager, settings.Files, settings.Report};
+  MaskSource common = source;
+  common.EntryFile = kCommonSectionsName;
 
   records.ClearMasks();
   if (options) {
@@ -56,7 +66,7 @@ SkinLoadResult LoadSkinData(SkinRecords& records, std::string& skinName,
   } else {
     LoadInternalMasks(*stored, records, settings.Manager);
   }
-  LoadCommonMasks(settings.CommonSections, records, source);
+  LoadCommonMasks(settings.CommonSections, records, common);
 
   records.ClearPatterns();
   if (options) {
@@ -64,10 +74,10 @@ SkinLoadResult LoadSkinData(SkinRecords& records, std::string& skinName,
   } else {
     LoadInternalPatterns(*stored, records);
   }
-  LoadCommonPatterns(settings.CommonSections, records, source);
+  LoadCommonPatterns(settings.CommonSections, records, common);
 
   if (options) {
-    LoadFolderSections(*options, records);
+    LoadFolderSections(*options, records, source);
   } else {
     LoadInternalSections(*stored, records);
   }

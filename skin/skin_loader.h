@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "skin/skin_files.h"
+#include "skin/skin_load_report.h"
 #include "skin/skin_records.h"
 #include "skin/stored_skin.h"
 
@@ -22,7 +24,10 @@ struct SkinLoadSettings {
   std::span<const std::string> CommonSections;  // options-file lines without blanks
   std::int32_t HueOffset = 0;
   std::int32_t Saturation = 0;
-  TsSkinManager* Manager = nullptr;  // recorded in every mask
+  TsSkinManager* Manager = nullptr;       // recorded in every mask
+  const SkinFileSource* Files = nullptr;  // null: the disk
+  SkinLoadReport* Report = nullptr;       // receives what the load skipped, when given
+  bool FolderSkins = true;                // false: skin folders are not looked at
 };
 
 enum class SkinLoadResult {
@@ -34,9 +39,9 @@ enum class SkinLoadResult {
 
 // Replaces the records with skin `skinName`. A name that matches neither a
 // skin folder nor an internal skin selects the first internal skin, and
-// `skinName` becomes that skin's name. Throws SkinConversionError for a
-// malformed number in an image entry or a window shadow setting; the records
-// loaded before it stay.
+// `skinName` becomes that skin's name. Throws SkinLoadError for a malformed
+// number in an image entry or a window shadow setting, leaving the records
+// part-filled: load into fresh records and keep them only on success.
 SkinLoadResult LoadSkinData(SkinRecords& records, std::string& skinName,
                             const SkinLoadSettings& settings);
 

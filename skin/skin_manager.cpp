@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <optional>
 
-#include "skin/skin_files.h"
 #include "skin/skin_globals.h"
 #include "skin/skin_loader.h"
 #include "skin/skin_paths.h"
@@ -76,25 +76,41 @@ void TsSkinManager::Loaded() {
 }
 
 void TsSkinManager::SetSkinName(const std::string& name) {
-  skinName_ = name;
-  if (!active_) return;
-  ChangeSkin();
+  if (!active_) {
+    skinName_ = name;
+    return;
+  }
+  ChangeSkin(name);
 }
 
-void TsSkinManager::ChangeSkin() {
+void TsSkinManager::ChangeSkin(const std::string& name) {
   if (OnBeforeChange) OnBeforeChange(this);
+  std::optional<SkinLoadError> failure;
   {
     FlagScope changing(SkinChangeInProgress);
-    records_.SkinData.SkinActive = false;
-    LoadSkinData();
-    if (active_) ApplySkinToWindows();
+    bool loaded = false;
+    try {
+      loaded = LoadAndReplace(name, true, &loadReport_);
+    } catch (const SkinLoadError& error) {
+      // A skin on show stays as it is. Without one (at start, say) the
+      // internal skin takes the place of the folder that failed, so that the
+      // program always has a skin to show.
+      if (records_.SkinData.SkinActive) throw;
+      failure = error;
+      loaded = LoadAndReplace(name, false, nullptr);
+    }
+    if (!loaded) {
+      active_ = false;
+      StopSkinning();
+    } else if (active_) {
+      ApplySkinToWindows();
+    }
   }
   if (OnAfterChange) OnAfterChange(this);
+  if (failure) throw *failure;
 }
 
-void TsSkinManager::LoadSkinData() {
-  if (!active_) return;
-  FlagScope changing(SkinChangeInProgress);
+bool TsSkinManager::LoadAndReplace(std::string name, bool folderSkins, SkinLoadReport* report) {
   const std::string applicationFolder = broadcaster_.ApplicationFolder();
   SkinLoadSettings settings;
   settings.ApplicationFolder = applicationFolder;
@@ -104,7 +120,29 @@ void TsSkinManager::LoadSkinData() {
   settings.HueOffset = hueOffset_;
   settings.Saturation = saturation_;
   settings.Manager = this;
-  if (au::LoadSkinData(records_, skinName_, settings) == SkinLoadResult::NoSkinAvailable) {
+  settings.Files = files_;
+  settings.Report = report;
+  settings.FolderSkins = folderSkins;
+  if (report != nullptr) *report = {};
+  SkinRecords fresh;
+  if (au::LoadSkinData(fresh, name, settings) == SkinLoadResult::NoSkinAvailable) {
+    skinName_ = std::move(name);
+    return false;
+  }
+  // The loader fills everything except what the manager keeps itself:
+  // whether the skin has been sent to the windows, and the indexes worked out
+  // when it was.
+  fresh.SkinData.SkinActive = records_.SkinData.SkinActive;
+  fresh.Indexes = records_.Indexes;
+  records_ = std::move(fresh);
+  skinName_ = std::move(name);
+  return true;
+}
+
+void TsSkinManager::LoadSkinData() {
+  if (!active_) return;
+  FlagScope changing(SkinChangeInProgress);
+  if (!LoadAndReplace(skinName_, true, &loadReport_)) {
     // With nothing to show the manager stops skinning as if Active had been
     // set false: no window may keep a skin that the manager no longer claims,
     // and an inactive manager has no records that a control could still find.
@@ -231,10 +269,11 @@ std::string TsSkinManager::ListSkinNames(std::vector<std::string>& names) const 
     names.push_back(skin.Name);
   }
   const std::string folder = ResolveSkinsFolder(skinDirectory_, broadcaster_.ApplicationFolder());
-  if (SkinFolderExists(folder)) {
-    for (const std::string& sub : ListSkinSubFolders(folder)) {
+  const SkinFileSource& files = Files();
+  if (files.FolderExists(folder)) {
+    for (const std::string& sub : files.ListSubFolders(folder)) {
       if (sub.empty() || sub.front() == '.') continue;
-      if (!SkinFileExists(SkinFolderPath(folder, sub) + kOptionsFileName)) continue;
+      if (!files.FileExists(SkinFolderPath(folder, sub) + kOptionsFileName)) continue;
       if (first.empty()) first = sub;
       names.push_back(sub);
     }

@@ -14,6 +14,8 @@
 #include "core/component.h"
 #include "pixels/color.h"
 #include "skin/skin_broadcaster.h"
+#include "skin/skin_files.h"
+#include "skin/skin_load_report.h"
 #include "skin/skin_records.h"
 #include "skin/stored_skin.h"
 
@@ -78,7 +80,14 @@ class TsSkinManager : public TComponent {
   TacMenuSupport& MenuSupport() { return menuSupport_; }
   const std::string& SkinDirectory() const { return skinDirectory_; }
   void SetSkinDirectory(const std::string& directory);
+  // The name of the skin that is loaded (or, while inactive, that will be).
   const std::string& SkinName() const { return skinName_; }
+  // Loads and applies skin `name`. When it cannot be loaded, SkinLoadError is
+  // thrown and the manager keeps a whole skin: the one that was active, with
+  // its name, or, when none was, the internal skin of that name (else the
+  // first internal skin), as though the skin folder were not there. The
+  // setters that reload (Active, CommonSections, HueOffset, Saturation) fail
+  // the same way.
   void SetSkinName(const std::string& name);
   // The loaded skin's version ("4.81") while a skin is active, else "N/A".
   std::string SkinInfo() const;
@@ -107,8 +116,16 @@ class TsSkinManager : public TComponent {
 
   // Reloads the records from the current settings (nothing while inactive).
   // When there is no skin at all to load, the manager becomes inactive and
-  // removes the skin from the windows.
+  // removes the skin from the windows. The skin is loaded into fresh records
+  // that replace the current ones only once complete: on SkinLoadError the
+  // current records stay as they were.
   void LoadSkinData();
+  // What the last load of SkinName passed over: entries, keys and files that
+  // were skipped or refused, each with its reason and place.
+  const SkinLoadReport& LoadReport() const { return loadReport_; }
+  // Where skin folders are read from; null (the default) is the disk. The
+  // source must outlive the manager's use of it.
+  void SetSkinFiles(const SkinFileSource* files) { files_ = files; }
   void ApplySkinToWindows();
   void RemoveSkinFromWindows();
   void RepaintAllWindows();
@@ -146,8 +163,14 @@ class TsSkinManager : public TComponent {
  private:
   static bool DefaultSkinManagerIs(const TsSkinManager* manager);
   void Broadcast(TSkinCommand command);
-  // Loads and applies the skin named SkinName, between the change events.
-  void ChangeSkin();
+  // Loads and applies skin `name`, between the change events.
+  void ChangeSkin(const std::string& name);
+  // Loads skin `name` into fresh records and puts them in place of the
+  // current ones, and the loaded skin's name in SkinName; false (with `name`
+  // stored) when there is no skin at all. Throws SkinLoadError with the
+  // records and SkinName untouched.
+  bool LoadAndReplace(std::string name, bool folderSkins, SkinLoadReport* report);
+  const SkinFileSource& Files() const { return files_ != nullptr ? *files_ : DiskSkinFiles(); }
   // Hue or saturation: the same skin, recoloured.
   void Recolour();
   // Windows give the skin up (unless the stored settings are still being
@@ -167,6 +190,8 @@ class TsSkinManager : public TComponent {
   bool skinnedPopups_ = true;
   bool hooked_ = false;
   std::unique_ptr<SkinMenuPainter> menuPainter_;
+  const SkinFileSource* files_ = nullptr;
+  SkinLoadReport loadReport_;
 };
 
 }  // namespace au

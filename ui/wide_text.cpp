@@ -3,14 +3,21 @@
 #include <windows.h>
 
 namespace au {
+namespace {
+
+std::wstring ToWide(UINT codePage, std::string_view text) {
+  if (text.empty()) return {};
+  const int n =
+      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+  return wide;
+}
+
+}  // namespace
 
 std::wstring Widen(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int n =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
-  return wide;
+  return ToWide(CP_UTF8, utf8);
 }
 
 std::string Narrow(std::wstring_view wide) {
@@ -21,6 +28,10 @@ std::string Narrow(std::wstring_view wide) {
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n,
                       nullptr, nullptr);
   return utf8;
+}
+
+std::string AnsiToUtf8(std::string_view ansi) {
+  return Narrow(ToWide(CP_ACP, ansi));
 }
 
 }  // namespace au

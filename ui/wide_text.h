@@ -9,5 +9,8 @@ namespace au {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);
+// Text in the ANSI code page (file names, skin names) as UTF-8, to be shown
+// beside our own texts.
+std::string AnsiToUtf8(std::string_view ansi);
 
 }  // namespace au

@@ -7,9 +7,12 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "app/core/ansi_codec.h"
 #include "controls/skin_broadcaster_win.h"
+#include "skin/elegant_skin.h"
 #include "skin/skin_globals.h"
 #include "tests/support/gui_driver.h"
 #include "tests/support/temp_folder.h"
@@ -292,6 +295,48 @@ TEST(MainForm, StartsWithTheInternalSkinLoadedWhileReadingAndAppliedAgainAfterwa
     EXPECT_EQ(recorder.events, expected);
   }
   InstallWindowsSkinBroadcaster();
+}
+
+// A skin folder named like the internal skin in the stored skins folder
+// "c:\Skins", for as long as the object lives.
+class StoredSkinFolder {
+ public:
+  explicit StoredSkinFolder(std::string_view options) {
+    madeSkins_ = CreateDirectoryW(kSkins, nullptr) != 0;
+    made_ = CreateDirectoryW(kFolder, nullptr) != 0;
+    if (made_) WriteBytes(std::wstring(kFolder) + L"\\Options.dat", options);
+  }
+  ~StoredSkinFolder() {
+    if (!made_) return;
+    DeleteFileW((std::wstring(kFolder) + L"\\Options.dat").c_str());
+    RemoveDirectoryW(kFolder);
+    if (madeSkins_) RemoveDirectoryW(kSkins);
+  }
+  // False when the folder was there already: it is left alone.
+  bool Made() const { return made_; }
+
+ private:
+  static constexpr const wchar_t* kSkins = L"c:\\Skins";
+  static constexpr const wchar_t* kFolder = L"c:\\Skins\\Elegant (internal)";
+  bool madeSkins_ = false;
+  bool made_ = false;
+};
+
+TEST(MainForm, AStoredSkinFolderThatCannotBeLoadedLeavesTheInternalSkinWithoutAMessage) {
+  // A description with "#" reads as an image entry whose corners are no numbers.
+  const StoredSkinFolder folder("[GLOBALINFO]\r\nDESCRIPTION=Skin #2\r\n");
+  ASSERT_TRUE(folder.Made());
+  MessageBoxCatcher boxes;
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  form->Show();
+  PumpMessages();
+  EXPECT_TRUE(boxes.Boxes().empty());
+  const TsSkinManager& manager = *form->sSkinManager1;
+  EXPECT_EQ(manager.SkinName(), "Elegant (internal)");
+  EXPECT_EQ(manager.SkinData().SkinPath, "");  // the internal skin, not the folder
+  EXPECT_EQ(manager.SkinInfo(), "4.81");
+  EXPECT_EQ(manager.Sections().size(), ElegantInternalSkin().GeneralData.size());
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
 }
 
 TEST(MainForm, EveryControlIsBoundToTheInternalSkin) {

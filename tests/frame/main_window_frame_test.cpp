@@ -653,6 +653,41 @@ TEST_F(MainWindowFrame, TheBuiltInSkinFromItsFolderPaintsEveryPixelAlike) {
             folder.Pixel(client.x + memo.left + 20, client.y + memo.top + 20));
 }
 
+TEST_F(SkinListFrame, AChosenSkinThatCannotBeLoadedIsNamedOnceAndTheSkinOnShowStaysWhole) {
+  ShowForm();
+  MakeSkinFolders();
+  // A description with "#" reads as an image entry whose corners are no numbers.
+  test::WriteBytes(skins_.File(L"Skin03") + L"\\Options.dat",
+                   "[GLOBALINFO]\r\nDESCRIPTION=Skin #2\r\n");
+  const std::size_t sections = Manager().Sections().size();
+  const std::size_t masks = Manager().Masks().size();
+  TsSystemMenu& menu = *Provider().SystemMenu();
+  menu.UpdateSkinItems();
+  TMenuItem* skin = menu.Items().Find(kSkinSelectItemName)->Find("SkinSelectItem4");
+  ASSERT_NE(skin, nullptr);
+  ASSERT_EQ(skin->Caption, "Skin03");
+  std::vector<test::MessageBoxCatcher::Box> boxes;
+  {
+    test::MessageBoxCatcher catcher;
+    skin->Click();
+    PumpMessages(50);
+    boxes = catcher.Boxes();
+  }
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].Caption, Widen(Application()->Title()));
+  for (const wchar_t* part : {L"\"Skin03\"", L"Options.dat", L"[GLOBALINFO]", L"DESCRIPTION",
+                              L"\"Elegant (internal)\" stays"})
+    EXPECT_NE(boxes[0].Text.find(part), std::wstring::npos) << Narrow(boxes[0].Text);
+  EXPECT_EQ(Manager().SkinName(), "Elegant (internal)");
+  EXPECT_EQ(Manager().Sections().size(), sections);
+  EXPECT_EQ(Manager().Masks().size(), masks);
+  EXPECT_TRUE(Manager().SkinData().SkinActive);
+  PumpMessages(50);
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_NE(GetWindowRgn(Wnd(), shape), ERROR);  // still the skin's frame
+  DeleteObject(shape);
+}
+
 TEST_F(MainWindowFrame, AltF4StillClosesTheWindow) {
   ShowForm();
   // Alt held: bit 29 of the key data.

@@ -4,6 +4,8 @@
 
 #include <climits>
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace au {
@@ -257,6 +259,14 @@ TEST(BmpPalette, SmallPalettesAndLowBitDepths) {
   one.Pixels = Rows({{0xA0, 0x40}});
   ExpectPixels(DecodeBmp(one.Build()), {{kB, kA, kB, kA, kA, kA, kA, kA, kA, kB}});
 
+  // No count and fewer entries than the depth allows: the palette ends where the pixels begin.
+  BmpRecipe implied = Recipe(3, 1, 4);
+  implied.Palette = {kA, kB};
+  implied.Pixels = Rows({{0x10, 0x10}});
+  ExpectPixels(DecodeBmp(implied.Build()), {{kB, kA, kB}});
+  implied.Pixels = Rows({{0x12}});  // index 2 lies beyond it
+  EXPECT_FALSE(DecodeBmp(implied.Build()).has_value());
+
   // A version 4 header before the palette.
   BmpRecipe v4 = Recipe(2, 1, 8, 0, 2, 108);
   v4.Palette = {kA, kB};
@@ -297,18 +307,82 @@ TEST(BmpRle, MissingEndMarkAfterTheLastLineIsAccepted) {
   EXPECT_FALSE(DecodeBmp(recipe.Build()).has_value());
 }
 
-TEST(BmpMalformed, EveryTruncationFails) {
+TEST(BmpMalformed, EveryTruncationFailsExceptOfTheLastRowsPadding) {
   Bitmap24 picture(7, 5);
   picture.Fill(kB);
-  const Bytes file24 = EncodeBmp24(picture);
+  const Bytes file24 = EncodeBmp24(picture);  // rows of 21 bytes padded to 24
   IndexedPicture indexed = Indexed(7, 5);
   indexed.Indexes.assign(35, 9);
-  const Bytes file8 = EncodeBmp8(indexed);
-  for (const Bytes* file : {&file24, &file8}) {
+  const Bytes file8 = EncodeBmp8(indexed);  // rows of 7 bytes padded to 8
+  for (const auto& [file, padding] : {std::pair{&file24, 3u}, std::pair{&file8, 1u}}) {
     for (std::size_t n = 0; n < file->size(); ++n) {
-      EXPECT_FALSE(DecodeBmp({file->data(), n}).has_value()) << n;
+      const std::optional<Bitmap24> decoded = DecodeBmp({file->data(), n});
+      EXPECT_EQ(decoded.has_value(), n >= file->size() - padding) << n;
+      if (decoded) {
+        EXPECT_EQ(decoded->Pixel(6, 0), file == &file24 ? kB : clBlack) << n;
+      }
     }
     EXPECT_TRUE(DecodeBmp(*file).has_value());
+  }
+}
+
+// A file with the 12-byte core header: 16-bit sizes, 3-byte palette entries.
+Bytes CoreFile(std::uint16_t width, std::uint16_t height, int bits,
+               const std::vector<TColor>& palette, const Bytes& pixels) {
+  Bytes file = {'B', 'M'};
+  const std::size_t offset = 14 + 12 + 3 * palette.size();
+  Put32(file, static_cast<std::uint32_t>(offset + pixels.size()));
+  Put32(file, 0);
+  Put32(file, static_cast<std::uint32_t>(offset));
+  Put32(file, 12);
+  Put16(file, width);
+  Put16(file, height);
+  Put16(file, 1);
+  Put16(file, static_cast<std::uint32_t>(bits));
+  for (const TColor c : palette) {
+    const Bytes bgr = Bgr(c);
+    file.insert(file.end(), bgr.begin(), bgr.end());
+  }
+  file.insert(file.end(), pixels.begin(), pixels.end());
+  return file;
+}
+
+TEST(BmpCore, PalettesOfThreeByteEntriesAndPlainRows) {
+  ExpectPixels(DecodeBmp(CoreFile(3, 2, 8, {kA, kB, kC}, Rows({{2, 1, 0}, {0, 0, 1}}))),
+               {{kA, kA, kB}, {kC, kB, kA}});
+  ExpectPixels(DecodeBmp(CoreFile(2, 1, 4, {kA, kB}, Rows({{0x10}}))), {{kB, kA}});
+  ExpectPixels(DecodeBmp(CoreFile(2, 1, 24, {}, Rows({Concat({Bgr(kC), Bgr(kA)})}))), {{kC, kA}});
+  // A palette shorter than the bit depth allows ends where the pixels start.
+  EXPECT_FALSE(DecodeBmp(CoreFile(2, 1, 8, {kA, kB}, Rows({{2, 0}}))).has_value());
+  EXPECT_FALSE(DecodeBmp(CoreFile(2, 1, 16, {}, Rows({{0, 0, 0, 0}}))).has_value());
+}
+
+TEST(BmpMalformed, RefusalsSayWhy) {
+  BmpRecipe good = Recipe(2, 2, 24);
+  good.Pixels = Bytes(16, 0);
+  BmpRecipe huge = good;
+  huge.Width = 100000;
+  huge.Height = -100000;
+  BmpRecipe unknown = good;
+  unknown.Bits = 7;
+  BmpRecipe palette = Recipe(2, 1, 8, 0, 200);
+  palette.Pixels = Rows({{1, 0}});
+  Bytes offset = good.Build();
+  offset[10] = 0xF0;
+  Bytes shortRows = good.Build();
+  shortRows.resize(shortRows.size() - 8);
+  const std::pair<Bytes, const char*> cases[] = {
+      {Bytes{'P', 'K', 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "not a BMP file"},
+      {huge.Build(), "too large (100000 x 100000 pixels)"},
+      {unknown.Build(), "unknown format (7 bits per pixel, compression 0)"},
+      {palette.Build(), "palette beyond the end of the file"},
+      {offset, "pixel data outside the file"},
+      {shortRows, "file ends before the last row"},
+  };
+  for (const auto& [file, reason] : cases) {
+    std::string problem;
+    EXPECT_FALSE(DecodeBmp(file, &problem).has_value()) << reason;
+    EXPECT_EQ(problem, reason);
   }
 }
 

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "pixels/bmp_file.h"
 #include "skin/conversion_error.h"
@@ -260,6 +262,39 @@ TEST_F(SkinFolderMasks, DamagedPicturesAreSkipped) {
   EXPECT_TRUE(records.MasterBitmap.Empty());
   EXPECT_TRUE(records.Masks.empty());
   EXPECT_TRUE(records.Patterns.empty());
+}
+
+TEST_F(SkinFolderMasks, EverySkippedEntryIsReportedWithItsPlaceAndReasonAndNothingElse) {
+  WriteBmp(Folder() / "ok.bmp", SolidPicture(9, 6, 0x102030));
+  test::WriteFile(Folder() / "garbage.bmp", std::string(300, '\xA5'));
+  test::WriteFile(Folder() / "broken.jpg", "GIF89a, not a JPEG");
+  WriteOptions(
+      "stray line\n"
+      "[GLOBALINFO]\nMASTERBITMAP=missing.bmp\nVERSION=5\nDESCRIPTION=Made by hand\n"
+      "[Panel]\nColor=16777215\nHotColor=-16777201\nGradientData=1;2;3;4;5\nBevel=2\n"
+      "Transparency=\nFontColor=dark\nFine=ok.bmp\nBordersMask=frame.bmp\nGlyph=garbage.bmp\n"
+      "Own=!ok.bmp!3!1!0\nOwn2=!gone.BMP!3!1!0\nOwn3=!ok.BMP!3!1!7\nIcon=picture.png\nNone=#\n"
+      "Pattern=gone.jpg\nHotPattern=broken.jpg\n");
+  ASSERT_EQ(Load(), SkinLoadResult::Loaded);
+  std::vector<std::string> told;
+  for (const SkinLoadIssue& issue : report.Skipped) told.push_back(issue.Describe());
+  const std::vector<std::string> expected = {
+      "missing.bmp, section [GLOBALINFO], key MASTERBITMAP: file not found",
+      "FRAME.BMP, section [Panel], key BordersMask: file not found",
+      "GARBAGE.BMP, section [Panel], key Glyph: picture could not be decoded (not a BMP file)",
+      "ok.bmp, section [Panel], key Own: not a BMP (the name lacks \".BMP\" in capitals)",
+      "gone.BMP, section [Panel], key Own2: file not found",
+      "Options.dat, section [Panel], key Own3: unknown image type (7)",
+      "picture.png, section [Panel], key Icon: unknown image type",
+      "Options.dat, section [Panel], key None: entry names no image",
+      "GONE.JPG, section [Panel], key Pattern: file not found",
+      "BROKEN.JPG, section [Panel], key HotPattern: picture could not be decoded (Not a JPEG "
+      "file: starts with 0x47 0x49)",
+      "Options.dat: line before the first section ('stray line')",
+      "Options.dat, section [Panel], key FontColor: malformed number ('dark')",
+  };
+  EXPECT_EQ(told, expected);
+  EXPECT_EQ(records.Masks.size(), 1u);  // only Fine
 }
 
 TEST_F(SkinFolderMasks, RectanglesOutsideTheMasterBitmapAreKeptForClipping) {

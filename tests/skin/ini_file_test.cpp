@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace au {
 namespace {
 
@@ -26,6 +29,28 @@ TEST(IniFile, SectionsKeysAndValuesAreTrimmedAndMatchedWithoutCase) {
   EXPECT_EQ(ini.ReadString("GLOBALINFO", "equals", ""), "a=b");
   EXPECT_DOUBLE_EQ(ini.ReadFloat("GlobalInfo", "Version", 0), 4.81);
   EXPECT_EQ(ini.Sections()[0].Entries.size(), 3u);  // the comment is no entry
+  EXPECT_EQ(ini.LinesBeforeSections(), std::vector<std::string>{"stray=dropped"});
+}
+
+TEST(IniFile, AByteOrderMarkAtTheStartIsSkippedAndNowhereElse) {
+  struct Case {
+    std::string_view Text;
+    std::vector<std::string> Sections;
+  };
+  const Case cases[] = {
+      {"\xEF\xBB\xBF[ALPHAEDIT]\nCOLOR=1\n[PANEL]\n", {"ALPHAEDIT", "PANEL"}},
+      {"\xEF\xBB\xBF\r\n[ALPHAEDIT]\n", {"ALPHAEDIT"}},
+      // Only a whole mark at the very start is one; elsewhere the bytes are text.
+      {"\xEF\xBB[ALPHAEDIT]\n[PANEL]\n", {"PANEL"}},
+      {"[PANEL]\n\xEF\xBB\xBF[ALPHAEDIT]\n", {"PANEL"}},
+  };
+  for (const Case& c : cases) {
+    const IniFile ini(c.Text);
+    std::vector<std::string> names;
+    for (const IniFile::Section& section : ini.Sections()) names.push_back(section.Name);
+    EXPECT_EQ(names, c.Sections) << c.Text;
+  }
+  EXPECT_EQ(IniFile("\xEF\xBB\xBF[A]\nCOLOR=1\n").ReadInteger("A", "COLOR", 0), 1);
 }
 
 TEST(IniFile, MissingOrMalformedValuesGiveTheFallback) {

@@ -33,6 +33,8 @@ class SkinFolderTest : public ::testing::Test {
     settings.HueOffset = hue;
     settings.Saturation = saturation;
     settings.Manager = manager;
+    settings.Report = &report;
+    report = {};
     loadedName = std::move(name);
     return LoadSkinData(records, loadedName, settings);
   }
@@ -45,6 +47,7 @@ class SkinFolderTest : public ::testing::Test {
 
   TempDir dir_;
   SkinRecords records;
+  SkinLoadReport report;
   std::string loadedName;
   TsStoredSkins internal;
   std::vector<std::string> common;

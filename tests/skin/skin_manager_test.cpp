@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -13,10 +14,10 @@
 
 #include "pixels/bmp_file.h"
 #include "pixels/color_transforms.h"
-#include "skin/conversion_error.h"
 #include "skin/elegant_skin.h"
 #include "skin/skin_color_transform.h"
 #include "skin/skin_globals.h"
+#include "skin/skin_load_report.h"
 #include "skin/skin_paths.h"
 #include "tests/skin/skin_test_support.h"
 
@@ -447,38 +448,77 @@ TEST_F(SkinManagerTest, ChangeEventsBracketSkinChangesButNotColourChanges) {
   EXPECT_EQ(events, (std::vector<std::string>{"before 19", "after 22"}));
 }
 
+// Enough of a manager's records to see whether they stayed as they were.
+std::string RecordsSummary(const TsSkinManager& manager) {
+  const SkinRecords& r = manager.Records();
+  std::string summary = manager.SkinName() + " " + manager.SkinInfo() + " " + r.SkinData.SkinPath +
+                        " masks " + std::to_string(r.Masks.size()) + " patterns " +
+                        std::to_string(r.Patterns.size()) + " master " +
+                        std::to_string(r.MasterBitmap.Width()) + "x" +
+                        std::to_string(r.MasterBitmap.Height());
+  for (const TsGeneralData& section : r.Sections)
+    summary += " " + section.SectionName + "=" + std::to_string(section.Color);
+  return summary;
+}
+
 TEST_F(SkinManagerTest, ALoadErrorReachesTheCallerAndClearsTheFlags) {
   WriteOptions("Good", "[GLOBALINFO]\nVERSION=5\n[PANEL]\nCOLOR=255\n");
   WriteOptions("Shadow", "[GLOBALINFO]\nSHADOW1COLOR=dark\n");
-  WriteOptions("Image", "[PANEL]\nBORDERSMASK=#(a,0,42,45)(1,0)\n");
+  // A mask is read before the entry that fails: it must not join the old skin.
+  WriteOptions("Image", "[PANEL]\nFRAME=#(0,0,9,9)(1,0)\nBORDERSMASK=#(a,0,42,45)(1,0)\n");
   auto manager = NewManager({SmallSkin("First", 0x111111)});
   int afterChanges = 0;
   manager->OnAfterChange = [&](TComponent*) { ++afterChanges; };
-
-  for (const char* name : {"Shadow", "Image"}) {
-    SCOPED_TRACE(name);
+  const auto expectFailure = [&](const std::function<void()>& change, const char* file,
+                                 const char* section, const char* key) {
     windows.heard.clear();
-    EXPECT_THROW(manager->SetSkinName(name), SkinConversionError);
+    try {
+      change();
+      ADD_FAILURE() << "no load error for " << key;
+    } catch (const SkinLoadError& error) {
+      EXPECT_EQ(error.Issue().File, file);
+      EXPECT_EQ(error.Issue().Section, section);
+      EXPECT_EQ(error.Issue().Key, key);
+      EXPECT_NE(error.Issue().Reason.find("malformed number"), std::string::npos);
+    }
     EXPECT_FALSE(SkinChangeInProgress);
     EXPECT_FALSE(SkinBroadcastInProgress);
-    EXPECT_EQ(manager->SkinName(), name);
-    EXPECT_EQ(manager->SkinInfo(), "N/A");
-    EXPECT_TRUE(windows.heard.empty());
-    EXPECT_EQ(afterChanges, 0);
-  }
+  };
 
-  // The manager still loads a good skin, and a reload in place fails the same way.
+  // With no skin on show the internal skin takes the failed folder's place,
+  // and the caller still learns why.
+  expectFailure([&] { manager->SetSkinName("Shadow"); }, "Options.dat", "GLOBALINFO",
+                "SHADOW1COLOR");
+  EXPECT_EQ(manager->SkinName(), "First");
+  EXPECT_EQ(PanelColor(*manager), 0x111111);
+  EXPECT_EQ(windows.Commands(), kApplied);
+  EXPECT_EQ(afterChanges, 1);
+
+  // The skin on show stays whole and keeps its name; no window hears of the attempt.
+  const std::string first = RecordsSummary(*manager);
+  expectFailure([&] { manager->SetSkinName("Image"); }, "Options.dat", "PANEL", "BORDERSMASK");
+  EXPECT_EQ(RecordsSummary(*manager), first);
+  EXPECT_TRUE(manager->SkinData().SkinActive);
+  EXPECT_TRUE(windows.heard.empty());
+  EXPECT_EQ(afterChanges, 1);
+
+  // A reload in place fails the same way and keeps the colours it had.
   manager->SetSkinName("Good");
-  EXPECT_EQ(manager->SkinInfo(), "5");
+  const std::string good = RecordsSummary(*manager);
   WriteOptions("Good", "[GLOBALINFO]\nSHADOW1BLUR=soft\n");
-  EXPECT_THROW(manager->SetHueOffset(90), SkinConversionError);
-  EXPECT_FALSE(SkinChangeInProgress);
+  expectFailure([&] { manager->SetHueOffset(90); }, "Options.dat", "GLOBALINFO", "SHADOW1BLUR");
+  EXPECT_EQ(RecordsSummary(*manager), good);
+  EXPECT_TRUE(windows.heard.empty());
 
   // Common sections are read in the "#" form over the master bitmap of the skin.
   manager->SetSkinName("First");
-  EXPECT_THROW(manager->SetCommonSections({"[EXTRA]", "BORDERSMASK=#(0,0,x,9)(1,0)"}),
-               SkinConversionError);
-  EXPECT_FALSE(SkinChangeInProgress);
+  const std::string again = RecordsSummary(*manager);
+  expectFailure(
+      [&] {
+        manager->SetCommonSections({"[EXTRA]", "BORDERSMASK=#(0,0,x,9)(1,0)"});
+      },
+      "common sections", "EXTRA", "BORDERSMASK");
+  EXPECT_EQ(RecordsSummary(*manager), again);
 }
 
 TEST_F(SkinManagerTest, AWindowFailingDuringTheBroadcastLeavesNoFlagSet) {

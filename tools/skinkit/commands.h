@@ -12,4 +12,8 @@ namespace au::kit {
 int ExportInternalCommand(const std::vector<std::string>& args, std::ostream& out,
                           std::ostream& err);
 
+// check FOLDER: loads FOLDER as the program would and lists what it holds and
+// every entry, key or file that was skipped or refused; 1 when there was any.
+int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace au::kit

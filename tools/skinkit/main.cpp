@@ -15,7 +15,11 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"export-internal", "export-internal DIR   write the built-in skin as a skin folder in DIR",
+    {"check",
+     "check FOLDER            load a skin folder as the program would and list "
+     "what it holds and everything skipped or refused",
+     au::kit::CheckCommand},
+    {"export-internal", "export-internal DIR     write the built-in skin as a skin folder in DIR",
      au::kit::ExportInternalCommand},
 };
 
