@@ -8,6 +8,7 @@
 #include "skin/elegant_skin.h"
 #include "ui/application.h"
 #include "ui/stored_layout.h"
+#include "ui/wait_cursor.h"
 #include "ui/wide_text.h"
 
 namespace au {
@@ -138,6 +139,7 @@ void TForm1::ReadStoredLayout() {
 void TForm1::FormCreate(TComponent*) {
   if (args_.ParamCount() < 1) return;
   try {
+    const WaitCursor wait;
     loadedFilePath_ = ToWide(args_.ParamStr(1));
     LoadLinesFromFile(sMemo1->Lines(), loadedFilePath_);
     sStatusBar1->SetSimpleText(sStatusBar1->SimpleText() + kFileLabel + Narrow(loadedFilePath_));
@@ -148,11 +150,19 @@ void TForm1::FormCreate(TComponent*) {
 }
 
 void TForm1::sSpeedButton1Click(TComponent*) {
-  sMemo2->SetText(ConvertAnsiToUtf8(sMemo1->Text()));
+  ShowConverted(ConvertAnsiToUtf8);
 }
 
 void TForm1::sSpeedButton2Click(TComponent*) {
-  sMemo2->SetText(ConvertUtf8ToAnsi(sMemo1->Text()));
+  ShowConverted(ConvertUtf8ToAnsi);
+}
+
+void TForm1::ShowConverted(std::string (*convert)(std::string_view)) {
+  const WaitCursor wait;
+  // The copy of the upper memo's text goes before the lower memo takes the
+  // result: a big text is never held more often than needed.
+  const std::string result = convert(sMemo1->Text());
+  sMemo2->SetText(result);
 }
 
 void TForm1::sSpeedButton3Click(TComponent*) {
