@@ -23,10 +23,16 @@ BOOL CALLBACK FindVisibleTopLevel(HWND wnd, LPARAM data) {
   return FALSE;
 }
 
-BOOL CALLBACK CollectEdits(HWND wnd, LPARAM data) {
-  wchar_t name[16] = {};
-  GetClassNameW(wnd, name, 16);
-  if (lstrcmpiW(name, L"Edit") == 0) reinterpret_cast<std::vector<HWND>*>(data)->push_back(wnd);
+struct ChildSearch {
+  const wchar_t* className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectChildren(HWND wnd, LPARAM data) {
+  auto* search = reinterpret_cast<ChildSearch*>(data);
+  wchar_t name[64] = {};
+  GetClassNameW(wnd, name, 64);
+  if (lstrcmpiW(name, search->className) == 0) search->found.push_back(wnd);
   return TRUE;
 }
 
@@ -119,16 +125,20 @@ void Program::Close() {
   window_ = nullptr;
 }
 
-std::vector<HWND> EditControls(HWND frame) {
-  std::vector<HWND> edits;
-  EnumChildWindows(frame, CollectEdits, reinterpret_cast<LPARAM>(&edits));
-  std::sort(edits.begin(), edits.end(), [](HWND a, HWND b) {
+std::vector<HWND> ChildWindows(HWND frame, const wchar_t* className) {
+  ChildSearch search{className, {}};
+  EnumChildWindows(frame, CollectChildren, reinterpret_cast<LPARAM>(&search));
+  std::sort(search.found.begin(), search.found.end(), [](HWND a, HWND b) {
     RECT ra, rb;
     GetWindowRect(a, &ra);
     GetWindowRect(b, &rb);
     return ra.top < rb.top;
   });
-  return edits;
+  return search.found;
+}
+
+std::vector<HWND> EditControls(HWND frame) {
+  return ChildWindows(frame, L"Edit");
 }
 
 std::string WindowTextOf(HWND wnd) {

@@ -42,7 +42,9 @@ class Program {
   HWND window_ = nullptr;
 };
 
-// The direct child edit controls of `frame` (at any depth), top first.
+// The child windows of `frame` (at any depth) of the window class, top first.
+std::vector<HWND> ChildWindows(HWND frame, const wchar_t* className);
+// Its edit controls, top first.
 std::vector<HWND> EditControls(HWND frame);
 // The text of a window of another process through the 8-bit messages.
 std::string WindowTextOf(HWND wnd);

@@ -6,14 +6,8 @@
 # loaded window goes to build/screenshots/.
 #   tests/e2e/big_file.sh <window_probe.exe>
 set -euo pipefail
-repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 probe=$1
-source "$repo/scripts/wine_env.sh"
-ensure_display
-shots="$repo/build/screenshots"
-mkdir -p "$shots"
-work=$(mktemp -d)
-trap 'rm -rf "$work"; [ -n "${app:-}" ] && kill "$app" 2>/dev/null; true' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_setup.sh"
 
 lines=200000
 cp1251() { printf '%s' "$1" | iconv -f UTF-8 -t CP1251; }
@@ -42,13 +36,6 @@ case "${shown[2]:-}" in
   *) echo "status bar: ${shown[2]:-none}" >&2; failed=1 ;;
 esac
 
-wid=$(xdotool search --onlyvisible --name "$title" | head -n 1)
-xdotool windowfocus --sync "$wid" key alt+F4 || true
-for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then
-  echo "the window did not close" >&2
-  failed=1
-fi
-app=
+close_app "$(xdotool search --onlyvisible --name "$title" | head -n 1)" 30 || failed=1
 [ $failed -eq 0 ] || exit 1
 echo "[  PASSED  ] end-to-end: all $lines lines of a $bytes-byte file are shown"

@@ -9,35 +9,13 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "bench/wine/process_driver.h"
+
 namespace {
-
-BOOL CALLBACK CollectChildren(HWND wnd, LPARAM data) {
-  reinterpret_cast<std::vector<HWND>*>(data)->push_back(wnd);
-  return TRUE;
-}
-
-std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className) {
-  std::vector<HWND> all;
-  EnumChildWindows(parent, CollectChildren, reinterpret_cast<LPARAM>(&all));
-  std::vector<HWND> found;
-  for (HWND wnd : all) {
-    wchar_t name[64] = {};
-    GetClassNameW(wnd, name, 64);
-    if (lstrcmpiW(name, className) == 0) found.push_back(wnd);
-  }
-  std::sort(found.begin(), found.end(), [](HWND a, HWND b) {
-    RECT ra, rb;
-    GetWindowRect(a, &ra);
-    GetWindowRect(b, &rb);
-    return ra.top < rb.top;
-  });
-  return found;
-}
 
 // The simple text of a status bar of another process: the bar writes it into
 // memory of its own process, which is then read from here.
@@ -90,8 +68,8 @@ int wmain(int argc, wchar_t** argv) {
   // Answered only once the window has finished what it was doing.
   DWORD_PTR result = 0;
   SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, patienceMs, &result);
-  const std::vector<HWND> memos = ChildrenOfClass(window, L"Edit");
-  const std::vector<HWND> bars = ChildrenOfClass(window, STATUSCLASSNAMEW);
+  const std::vector<HWND> memos = au::bench::EditControls(window);
+  const std::vector<HWND> bars = au::bench::ChildWindows(window, STATUSCLASSNAMEW);
   if (memos.empty() || bars.empty()) {
     fprintf(stderr, "window_probe: the window has no memo or no status bar\n");
     return 1;
