@@ -82,12 +82,14 @@ void TForm1::ReadStoredLayout() {
 
   auto addMemo = [&](TsMemo*& memo, const char* name, RECT bounds, int tabOrder) {
     memo = layout.Add<TsMemo>(name);
+    // The styles of its window come first, so that the window is made once:
+    // each change of them makes a window anew.
+    memo->SetScrollBars(TScrollStyle::ssBoth);
+    memo->SetWordWrap(false);
     memo->SetParent(sPanel1);
     memo->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
     memo->SetColor(clWhite);
     SetMemoFont(memo->Font());
-    memo->SetScrollBars(TScrollStyle::ssBoth);
-    memo->SetWordWrap(false);
     memo->Lines().Assign(std::vector<std::string>{" "});
     memo->SetTabOrder(tabOrder);
     memo->OnEnter = [this](TComponent* sender) { sMemo1Enter(sender); };
