@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/core/command_line.h"
 #include "controls/ts_memo.h"
@@ -51,6 +52,8 @@ class TForm1 : public TForm {
 
  private:
   void ReadStoredLayout();
+  // Lower memo := `convert` of the upper memo's text.
+  void ShowConverted(std::string (*convert)(std::string_view));
 
   CommandLineArgs args_;
   std::wstring loadedFilePath_;

@@ -33,7 +33,7 @@ std::string ReadWholeOpenFile(HANDLE file, const std::wstring& path) {
 void LoadLinesFromFile(TStrings& lines, const std::wstring& path) {
   std::string bytes = ReadWholeFile(path);
   TStringsUpdate update(lines);
-  lines.SetText(bytes);
+  lines.AdoptText(std::move(bytes));
 }
 
 void SaveLinesToFile(const TStrings& lines, const std::wstring& path, FileOperations& operations) {

@@ -43,6 +43,9 @@ class TStrings {
   // LF, a lone LF or a lone CR (so LF CR ends one line and starts an empty one); a
   // break at the very end adds no empty line; a 0 byte ends the text.
   virtual void SetText(std::string_view text);
+  // The same for a text the caller gives up: a list that keeps its text whole
+  // (a memo) takes it over instead of holding a second copy of a big file.
+  virtual void AdoptText(std::string text) { SetText(text); }
 
   // Updates nest; only the outermost pair switches the update state, so a derived
   // list can, for instance, stop its control from redrawing for the whole time.

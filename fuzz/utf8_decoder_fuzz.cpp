@@ -1,46 +1,23 @@
 // Feeds arbitrary bytes to the UTF-8 decoder. Checks that the length query and
 // the real decoding agree, that a buffer of any smaller capacity gets a prefix,
 // that the decoded units re-encode and decode to themselves, and that the fast
-// paths agree with a plain byte-by-byte reading of the decoding rules.
+// paths agree with a plain byte-by-byte reading of the decoding rules. The same
+// bytes read as code units go through the encoder, against its rules too.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/core/utf8_codec.h"
+#include "tests/app/core/utf8_reference.h"
 
 namespace {
 
 void Check(bool condition) {
   if (!condition) std::abort();
-}
-
-// The decoding rules, one byte at a time; nullopt for malformed input.
-std::optional<std::u16string> ReferenceDecode(std::string_view s) {
-  std::u16string out;
-  std::size_t i = 0;
-  const auto next = [&]() -> std::optional<unsigned> {
-    if (i == s.size()) return std::nullopt;
-    return static_cast<unsigned char>(s[i++]);
-  };
-  while (i < s.size()) {
-    const unsigned b = *next();
-    if (b < 0x80) {
-      out.push_back(static_cast<char16_t>(b));
-      continue;
-    }
-    unsigned value = b & 0x3F;
-    const int trails = (value & 0x20) ? 2 : 1;
-    for (int t = 0; t < trails; ++t) {
-      const std::optional<unsigned> c = next();
-      if (!c || (*c & 0xC0) != 0x80) return std::nullopt;
-      value = (value << 6) | (*c & 0x3F);
-    }
-    out.push_back(static_cast<char16_t>(value));
-  }
-  return out;
 }
 
 }  // namespace
@@ -50,7 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::u16string decoded = au::DecodeUtf8ToWide(bytes);
   const std::size_t query = au::ReadUtf8Bytes(nullptr, 0, bytes);
 
-  const std::optional<std::u16string> expected = ReferenceDecode(bytes);
+  std::u16string units(size / 2, u'\0');
+  std::memcpy(units.data(), data, units.size() * 2);
+  const std::string unitsEncoded = au::EncodeWideToUtf8(units);
+  Check(unitsEncoded == au::test::ReferenceEncode(units));
+  Check(au::WriteUtf8Units(nullptr, 0, units) == unitsEncoded.size() + 1);
+
+  const std::optional<std::u16string> expected = au::test::ReferenceDecode(bytes);
   Check(query == (expected ? expected->size() + 1 : au::kMalformedUtf8));
   Check(decoded == expected.value_or(std::u16string()));
   if (!expected) return 0;

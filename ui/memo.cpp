@@ -60,9 +60,22 @@ std::string TMemo::Text() {
 }
 
 void TMemo::SetText(const std::string& text) {
-  if (text == Text()) return;
-  SendMessageA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (HoldsText(text)) return;
+  if (SendMessageA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) == 0) {
+    throw EOutOfResources("Text exceeds memo capacity");
+  }
   Perform(CM_TEXTCHANGED);
+}
+
+bool TMemo::HoldsText(std::string_view text) {
+  // The control counts its text in UTF-16 code units, which costs nothing to
+  // ask (its length in bytes costs a copy of the text under Wine). In bytes of
+  // the ANSI code page the text is at least half and at most three times as
+  // long: a surrogate pair may become one byte, a character of a double-byte
+  // code page two, one of the UTF-8 code page three.
+  const auto units = static_cast<size_t>(SendMessageW(Handle(), WM_GETTEXTLENGTH, 0, 0));
+  if (text.size() > 3 * units || 2 * text.size() < units) return false;
+  return Text() == text;
 }
 
 void TMemo::SetScrollBars(TScrollStyle style) {

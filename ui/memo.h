@@ -25,8 +25,13 @@ class TMemo : public TWinControl {
   // The whole text, lines separated by CR LF as the control holds them.
   std::string Text();
   // Replaces the whole text when it differs from the current one, then tells
-  // the control its text changed.
+  // the control its text changed; throws EOutOfResources when the control
+  // refuses the text (it keeps its former one).
   void SetText(const std::string& text);
+  // Whether the control holds exactly `text`. Its text is fetched only when
+  // its length allows a match, so a big text is not copied out just to be
+  // found different.
+  bool HoldsText(std::string_view text);
 
   TScrollStyle ScrollBars() const { return scrollBars_; }
   void SetScrollBars(TScrollStyle style);

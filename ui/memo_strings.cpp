@@ -9,23 +9,66 @@
 
 namespace au {
 
-std::string NormalizeLineBreaks(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r') {
-      out += "\r\n";
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else if (c == '\n') {
-      out += "\r\n";
-    } else if (IsDBCSLeadByte(static_cast<BYTE>(c)) && i + 1 < text.size()) {
-      out += c;
-      out += text[++i];
-    } else {
-      out += c;
+namespace {
+
+// Which bytes start a double-byte character in the ANSI code page (none in a
+// single-byte one), asked of the platform once rather than for every byte.
+class LeadBytes {
+ public:
+  LeadBytes() {
+    CPINFO info{};
+    if (!GetCPInfo(CP_ACP, &info)) return;
+    for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2) {
+      for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) lead_[b] = true;
     }
   }
+  bool operator()(unsigned char c) const { return lead_[c]; }
+
+ private:
+  std::array<bool, 256> lead_{};
+};
+
+const LeadBytes& AnsiLeadBytes() {
+  static const LeadBytes table;
+  return table;
+}
+
+// Calls visit(position, length) for every line break of `text`, in order:
+// length 2 for CR LF, 1 for a lone CR or LF.
+template <typename Visit>
+void ForEachBreak(std::string_view text, Visit visit) {
+  const LeadBytes& isLead = AnsiLeadBytes();
+  const size_t n = text.size();
+  for (size_t i = 0; i < n; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c == '\r') {
+      const bool pair = i + 1 < n && text[i + 1] == '\n';
+      visit(i, pair ? 2 : 1);
+      if (pair) ++i;
+    } else if (c == '\n') {
+      visit(i, 1);
+    } else if (isLead(c) && i + 1 < n) {
+      ++i;
+    }
+  }
+}
+
+}  // namespace
+
+std::string NormalizeLineBreaks(std::string text) {
+  size_t lone = 0;
+  ForEachBreak(text, [&lone](size_t, size_t length) { lone += length == 1 ? 1 : 0; });
+  if (lone == 0) return text;
+  // Measured first, so that a big text is written once into its final size.
+  std::string out;
+  out.reserve(text.size() + lone);
+  size_t from = 0;
+  ForEachBreak(text, [&](size_t at, size_t length) {
+    out.append(text, from, at - from);
+    out += "\r\n";
+    from = at + length;
+  });
+  out.append(text, from, std::string::npos);
   return out;
 }
 
@@ -101,10 +144,10 @@ std::string TMemoStrings::GetText() const {
   return text;
 }
 
-void TMemoStrings::SetText(std::string_view text) {
-  const std::string normalized = NormalizeLineBreaks(text);
-  if (normalized == GetText()) return;
-  if (Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(normalized.c_str())) == 0) {
+void TMemoStrings::AdoptText(std::string text) {
+  text = NormalizeLineBreaks(std::move(text));
+  if (memo_.HoldsText(text)) return;
+  if (Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) == 0) {
     throw EOutOfResources("Text exceeds memo capacity");
   }
   memo_.Perform(CM_TEXTCHANGED);

@@ -39,7 +39,10 @@ class TMemoStrings : public TStrings {
   // Normalises every line break to CR LF, then replaces the control's text
   // unless it is already the same; throws EOutOfResources when the control
   // refuses it.
-  void SetText(std::string_view text) override;
+  void SetText(std::string_view text) override { AdoptText(std::string(text)); }
+  // The same without a copy: the normalised text is the only one this side of
+  // the control while the control takes it.
+  void AdoptText(std::string text) override;
 
  protected:
   void SetUpdateState(bool updating) override;
@@ -53,7 +56,7 @@ class TMemoStrings : public TStrings {
 
 // CR LF stays, a lone LF or a lone CR becomes CR LF. The two bytes of a
 // double-byte character are copied together, so a trail byte is never taken
-// for a break.
-std::string NormalizeLineBreaks(std::string_view text);
+// for a break. A text that needs no change is handed back as it is.
+std::string NormalizeLineBreaks(std::string text);
 
 }  // namespace au

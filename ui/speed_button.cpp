@@ -157,8 +157,8 @@ void TSpeedButton::Paint() {
     MemoryDc source;
     SelectScope select(source.Get(), static_cast<HBITMAP>(glyph_.NativeHandle()));
     const TColor key = glyph_.Pixel(0, glyph_.Height() - 1);
-    TransparentBlt(dc, x + offset, (Height() - gh) / 2 + offset, gw, gh, source.Get(), image * gw,
-                   0, gw, gh, static_cast<UINT>(key));
+    GdiTransparentBlt(dc, x + offset, (Height() - gh) / 2 + offset, gw, gh, source.Get(),
+                      image * gw, 0, gw, gh, static_cast<UINT>(key));
     x += gw + gap;
   }
   if (text.cx > 0) {

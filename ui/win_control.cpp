@@ -36,6 +36,15 @@ LPCWSTR CursorResource(TCursor cursor) {
 LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* control = TWinControl::FromHandle(wnd);
   if (control == nullptr) return DefWindowProcW(wnd, msg, wParam, lParam);
+  // A WM_PAINT can come with nothing invalid (Wine sends one after each
+  // repaint asked for from another process). The platform's own controls
+  // then paint into an empty region; ours would draw everything again.
+  if (msg == WM_PAINT && wParam == 0 && !GetUpdateRect(wnd, nullptr, FALSE)) {
+    PAINTSTRUCT ps;
+    BeginPaint(wnd, &ps);  // ends a paint the platform may still count as due
+    EndPaint(wnd, &ps);
+    return 0;
+  }
   TMessage m{msg, wParam, lParam, 0};
   // Nothing may unwind through the platform's code: report and carry on.
   try {

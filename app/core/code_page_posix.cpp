@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/core/code_page.h"
 #include "app/core/code_page_posix.h"
@@ -27,8 +28,7 @@ class Iconv {
   Iconv(const std::string& to, const std::string& from)
       : handle_(iconv_open(to.c_str(), from.c_str())) {}
   ~Iconv() {
-    if (Valid())
-      iconv_close(handle_);
+    if (Valid()) iconv_close(handle_);
   }
   Iconv(const Iconv&) = delete;
   Iconv& operator=(const Iconv&) = delete;
@@ -41,33 +41,31 @@ class Iconv {
   // exceed `capacity`. With a null `out` only counts.
   std::size_t Convert(std::string_view in, std::size_t skip, std::string_view replacement,
                       char* out, std::size_t capacity) {
-    if (!Valid())
-      return 0;
+    if (!Valid()) return 0;
     iconv(handle_, nullptr, nullptr, nullptr, nullptr);
     const bool counting = out == nullptr;
-    char scratch[1024];
+    // Counting a big text goes in big steps: each call of iconv has its cost.
+    std::vector<char> scratchBuffer(counting ? std::size_t{1} << 16 : 0);
+    char* const scratch = scratchBuffer.data();
     std::size_t counted = 0;
     char* inPtr = const_cast<char*>(in.data());  // iconv's interface is not const-correct
     std::size_t inLeft = in.size();
     char* outPtr = counting ? scratch : out;
-    std::size_t outLeft = counting ? sizeof(scratch) : capacity;
+    std::size_t outLeft = counting ? scratchBuffer.size() : capacity;
     // Room ran out: a failure when writing, the next stretch when counting.
     const auto makeRoom = [&] {
-      if (!counting)
-        return false;
-      counted += sizeof(scratch) - outLeft;
+      if (!counting) return false;
+      counted += scratchBuffer.size() - outLeft;
       outPtr = scratch;
-      outLeft = sizeof(scratch);
+      outLeft = scratchBuffer.size();
       return true;
     };
     while (iconv(handle_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
       if (errno == E2BIG) {
-        if (!makeRoom())
-          return 0;
+        if (!makeRoom()) return 0;
         continue;
       }
-      if (outLeft < replacement.size() && !makeRoom())
-        return 0;
+      if (outLeft < replacement.size() && !makeRoom()) return 0;
       std::memcpy(outPtr, replacement.data(), replacement.size());
       outPtr += replacement.size();
       outLeft -= replacement.size();
@@ -75,7 +73,7 @@ class Iconv {
       inPtr += step;
       inLeft -= step;
     }
-    return counting ? counted + sizeof(scratch) - outLeft : capacity - outLeft;
+    return counting ? counted + scratchBuffer.size() - outLeft : capacity - outLeft;
   }
 
  private:
@@ -104,8 +102,7 @@ constexpr std::string_view kReplacementByte = "?";
 
 bool SetConversionCodePage(unsigned codePage) {
   auto candidate = std::make_unique<Converters>(codePage);
-  if (!candidate->Valid())
-    return false;
+  if (!candidate->Valid()) return false;
   Active() = std::move(candidate);
   return true;
 }

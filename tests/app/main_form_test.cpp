@@ -154,6 +154,28 @@ TEST(MainForm, ConvertsBothWaysThroughButtonClicks) {
   EXPECT_EQ(form->sMemo2->Text(), "");
 }
 
+TEST(MainForm, ConvertingShowsTheWaitCursorUntilTheResultIsShown) {
+  FormPtr form = MakeForm(L"ansi2utf8.exe");
+  form->Show();
+  PumpMessages();
+  form->sMemo1->SetText("abc");
+  const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
+  HCURSOR whileShown = nullptr;
+  const TWndMethod handle = form->sMemo2->WindowProc;
+  form->sMemo2->WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_SETTEXT) whileShown = GetCursor();
+    handle(m);
+  };
+  for (TsSpeedButton* button : {form->sSpeedButton1, form->sSpeedButton2}) {
+    form->sMemo2->SetText("");
+    whileShown = nullptr;
+    ClickAt(*button, 10, 10);
+    EXPECT_EQ(whileShown, wait);
+    EXPECT_NE(GetCursor(), wait);
+  }
+  form->sMemo2->WindowProc = handle;
+}
+
 TEST(MainForm, APressReleasedOutsideTheButtonDoesNotConvert) {
   FormPtr form = MakeForm(L"ansi2utf8.exe");
   form->Show();

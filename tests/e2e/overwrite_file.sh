@@ -4,13 +4,7 @@
 # closed; then the file must hold the UTF-8 form of its text, without a
 # byte-order mark. Screenshots of each step go to build/screenshots/.
 set -euo pipefail
-repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-source "$repo/scripts/wine_env.sh"
-ensure_display
-shots="$repo/build/screenshots"
-mkdir -p "$shots"
-work=$(mktemp -d)
-trap 'rm -rf "$work"; [ -n "${app:-}" ] && kill "$app" 2>/dev/null; true' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_setup.sh"
 
 # Cyrillic text in code page 1251, with Unix line breaks.
 printf 'Привет, мир!\nВторая строка\n' | iconv -f UTF-8 -t CP1251 >"$work/sample.txt"
@@ -36,14 +30,7 @@ import -window root "$shots/e2e-2-converted.png"
 click 488 195 # the overwrite button
 import -window root "$shots/e2e-3-overwritten.png"
 
-xdotool windowfocus --sync "$wid"
-xdotool key alt+F4
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then
-  echo "the window did not close" >&2
-  exit 1
-fi
-app=
+close_app "$wid"
 
 actual=$(od -An -tx1 "$work/sample.txt" | tr -d ' \n')
 if [ "$actual" != "$expected" ]; then

@@ -198,6 +198,36 @@ TEST_F(MemoLinesTest, SetTextNormalisesBreaksAndSendsNothingWhenUnchanged) {
   EXPECT_EQ(log.Count(CM_TEXTCHANGED), 1);
 }
 
+TEST_F(MemoLinesTest, ATextOfAnotherLengthReplacesTheOldOneWithoutFetchingIt) {
+  Given(std::string(100000, 'q'));
+  MessageLog log(*memo_, {WM_GETTEXT, WM_SETTEXT});
+  memo_->SetText("short");
+  EXPECT_EQ(log.Count(WM_GETTEXT), 0);
+  EXPECT_EQ(log.Count(WM_SETTEXT), 1);
+  Lines().SetText("other");  // as long as the text held: compared, then replaced
+  EXPECT_GT(log.Count(WM_GETTEXT), 0);
+  EXPECT_EQ(log.Count(WM_SETTEXT), 2);
+  memo_->SetText("other");
+  EXPECT_EQ(log.Count(WM_SETTEXT), 2);
+  EXPECT_EQ(Text(), "other");
+}
+
+TEST_F(MemoLinesTest, ARefusedTextIsAFailureAndTheFormerTextStays) {
+  Given("kept");
+  MessageLog log(*memo_, {CM_TEXTCHANGED});
+  // As an edit control that has no memory left for the text.
+  const TWndMethod handle = memo_->WindowProc;
+  memo_->WindowProc = [&handle](TMessage& m) {
+    if (m.Msg == WM_SETTEXT) return;  // a result of 0
+    handle(m);
+  };
+  EXPECT_THROW(Lines().SetText("refused"), EOutOfResources);
+  EXPECT_THROW(memo_->SetText("refused"), EOutOfResources);
+  memo_->WindowProc = handle;
+  EXPECT_EQ(Text(), "kept");
+  EXPECT_EQ(log.Count(CM_TEXTCHANGED), 0);
+}
+
 TEST_F(MemoLinesTest, SetTextStopsAtAZeroByte) {
   Lines().SetText(std::string("before\0after", 12));
   EXPECT_EQ(Text(), "before");
@@ -263,6 +293,10 @@ TEST_F(MemoLinesTest, NormalisingTurnsEveryKindOfBreakIntoCrLf) {
   EXPECT_EQ(NormalizeLineBreaks("\r\n\n\r"), "\r\n\r\n\r\n");
   EXPECT_EQ(NormalizeLineBreaks("x\n\ry"), "x\r\n\r\ny");
   EXPECT_EQ(NormalizeLineBreaks(""), "");
+  // A text with nothing to change is handed back, not copied.
+  std::string crlf = std::string(1000, 'x') + "\r\n";
+  const char* bytes = crlf.data();
+  EXPECT_EQ(NormalizeLineBreaks(std::move(crlf)).data(), bytes);
 }
 
 }  // namespace

@@ -132,6 +132,25 @@ TEST_F(WinControlTest, GraphicChildrenArePaintedInsideTheirOwnBoundsOnly) {
   EXPECT_EQ(test::BoundsOf(after, all, isRed), hidden->BoundsRect());
 }
 
+TEST_F(WinControlTest, APaintMessageWithNothingInvalidPaintsNothing) {
+  auto* panel = Add<TPanel>(form_.get(), 0, 0, 200, 100);
+  ShowForm();
+  int paints = 0;
+  const TWndMethod inherited = panel->WindowProc;
+  panel->WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_PAINT) ++paints;
+    inherited(m);
+  };
+  SendMessageW(panel->Handle(), WM_PAINT, 0, 0);  // as Wine sends after a repaint from outside
+  EXPECT_EQ(paints, 0);
+  InvalidateRect(panel->Handle(), nullptr, FALSE);
+  UpdateWindow(panel->Handle());
+  EXPECT_EQ(paints, 1);
+  RECT stillInvalid;
+  EXPECT_FALSE(GetUpdateRect(panel->Handle(), &stillInvalid, FALSE));
+  panel->WindowProc = inherited;
+}
+
 TEST_F(WinControlTest, AChildTakenFromItsParentLosesItsWindowAndGetsANewOne) {
   auto* panel = Add<TPanel>(form_.get(), 0, 0, 200, 100);
   auto* memo = Add<TMemo>(panel, 10, 10, 100, 50);

@@ -23,8 +23,7 @@ class AnsiCodec : public ::testing::TestWithParam<unsigned> {
     for (int b = 0; b < 256; ++b) {
       const std::string byte(1, static_cast<char>(b));
       const std::u16string wide = AnsiToWide(byte);
-      if (wide.size() == 1 && wide[0] != u'\uFFFD')
-        held += byte;
+      if (wide.size() == 1 && wide[0] != u'\uFFFD') held += byte;
     }
     return held;
   }
@@ -34,8 +33,7 @@ TEST_P(AnsiCodec, EmptyAndAsciiTextPassUnchanged) {
   EXPECT_EQ(ConvertAnsiToUtf8(""), "");
   EXPECT_EQ(ConvertUtf8ToAnsi(""), "");
   std::string ascii;
-  for (int b = 0; b < 0x80; ++b)
-    ascii += static_cast<char>(b);
+  for (int b = 0; b < 0x80; ++b) ascii += static_cast<char>(b);
   EXPECT_EQ(ConvertAnsiToUtf8(ascii), ascii);
   EXPECT_EQ(ConvertUtf8ToAnsi(ascii), ascii);
   EXPECT_EQ(ConvertAnsiToUtf8(" "), " ");
@@ -86,6 +84,22 @@ TEST_P(AnsiCodec, ShortAndLongTextsConvertAlike) {
     EXPECT_EQ(ConvertUtf8ToAnsi(utf8), ansi) << length;
     EXPECT_EQ(AnsiToWide(ansi).size(), length);
   }
+}
+
+TEST_P(AnsiCodec, BigTextsConvertAlikeIntoResultsOfTheirOwnSize) {
+  // Past 16 Mi bytes or units the results are measured before they are made.
+  const std::string held = HeldBytes();
+  const std::string heldUtf8 = ConvertAnsiToUtf8(held);
+  std::string ansi;
+  std::string utf8;
+  while (ansi.size() < (std::size_t{1} << 24)) {
+    ansi += held;
+    utf8 += heldUtf8;
+  }
+  EXPECT_EQ(ConvertAnsiToUtf8(ansi), utf8);
+  const std::string back = ConvertUtf8ToAnsi(utf8);
+  EXPECT_EQ(back, ansi);
+  EXPECT_LT(back.capacity(), 2 * ansi.size());  // not two bytes for every code unit
 }
 
 INSTANTIATE_TEST_SUITE_P(CodePages, AnsiCodec,

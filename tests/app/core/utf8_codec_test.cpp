@@ -4,6 +4,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
+
+#include "tests/app/core/utf8_reference.h"
 
 namespace au {
 namespace {
@@ -12,8 +15,7 @@ using namespace std::string_literals;
 
 std::u16string AllBmpUnits() {
   std::u16string units(0x10000, u'\0');
-  for (std::size_t u = 0; u < units.size(); ++u)
-    units[u] = static_cast<char16_t>(u);
+  for (std::size_t u = 0; u < units.size(); ++u) units[u] = static_cast<char16_t>(u);
   return units;
 }
 
@@ -96,6 +98,57 @@ TEST(Utf8Codec, AsciiBlocksMixWithOtherCharactersAtEveryOffset) {
       EXPECT_EQ(DecodeUtf8ToWide(std::string(length, 'a') + "\xD0"), u"");
     }
   }
+}
+
+std::u16string RussianText(std::size_t units) {
+  const std::u16string sentence = u"Съешь же ещё этих мягких французских булок, да выпей чаю.\r\n";
+  std::u16string text;
+  while (text.size() < units) text += sentence;
+  text.resize(units);
+  return text;
+}
+
+TEST(Utf8Codec, BlockPathsHandBackWhatTheyDoNotTakeAtEveryOffset) {
+  // Long Russian text (ASCII and two-byte sequences, which the block paths
+  // take) with one thing they leave to the portable code at every offset of
+  // their blocks, and cut at every length around their ends.
+  const std::u16string text = RussianText(200);
+  const std::string utf8 = test::ReferenceEncode(text);
+  const std::vector<std::u16string> units = {u"\u20AC", u"\xD83D", u"\u0800",
+                                             u"\u07FF", u"\u0080", u"x"};
+  const std::vector<std::string> bytes = {"\xD0",         "\x80",     "\x9F\xBF",
+                                          "\xA0\x80\x80", "\xE2\x82", "\xF0\x9F\x98\x80",
+                                          "\xC0\x80",     "\xDF"};
+  for (std::size_t at = 0; at < 140; ++at) {
+    for (const std::u16string& odd : units) {
+      std::u16string wide = text;
+      wide.insert(at, odd);
+      EXPECT_EQ(EncodeWideToUtf8(wide), test::ReferenceEncode(wide)) << at;
+      EXPECT_EQ(DecodeUtf8ToWide(test::ReferenceEncode(wide)), wide) << at;
+    }
+    for (const std::string& odd : bytes) {
+      std::string input = utf8;
+      input.insert(at, odd);
+      EXPECT_EQ(DecodeUtf8ToWide(input), test::ReferenceDecode(input).value_or(u"")) << at;
+    }
+    const std::string cut = utf8.substr(0, 100 + at);
+    EXPECT_EQ(DecodeUtf8ToWide(cut), test::ReferenceDecode(cut).value_or(u"")) << at;
+    const std::u16string shorter = text.substr(0, 60 + at);
+    EXPECT_EQ(EncodeWideToUtf8(shorter), test::ReferenceEncode(shorter)) << at;
+  }
+}
+
+TEST(Utf8Codec, BigTextsAreConvertedIntoResultsOfTheirOwnSize) {
+  // Past 16 Mi units the results are measured before they are made, so that
+  // they do not hold three bytes for each unit (or a unit for each byte).
+  const std::u16string wide = RussianText(std::size_t{1} << 24);
+  const std::string utf8 = EncodeWideToUtf8(wide);
+  EXPECT_EQ(utf8, test::ReferenceEncode(wide));
+  EXPECT_LT(utf8.capacity(), 2 * wide.size());
+  const std::u16string back = DecodeUtf8ToWide(utf8);
+  EXPECT_EQ(back, wide);
+  EXPECT_LT(back.capacity(), utf8.size() * 3 / 4);
+  EXPECT_EQ(DecodeUtf8ToWide(utf8 + "\xD0"), u"");
 }
 
 TEST(WriteUtf8Units, WithoutDestinationReturnsTheNeededLengthPlusOne) {
