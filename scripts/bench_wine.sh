@@ -16,6 +16,8 @@ bash "$repo/scripts/bootstrap.sh" >&2
 
 ensure_display >&2
 ensure_wine_prefix
+# Each skin we ship is timed beside the built-in one.
+install_shipped_skins
 # One server for the whole run, so that no start-up pays for starting it.
 start_wine_services
 trap 'wineserver -k 2>/dev/null || true; [ -n "${ANSIUTF8_XVFB_PID:-}" ] && kill "$ANSIUTF8_XVFB_PID" 2>/dev/null; true' EXIT

@@ -16,12 +16,7 @@ if [ -n "${ANSIUTF8_XVFB_PID:-}" ]; then
 fi
 ensure_wine_prefix
 
-# The skins we ship go where the program looks for skin folders (its
-# SkinDirectory, c:\Skins), so that they appear under "Available skins".
-# Only files that changed are copied; other folders there are left alone.
-skins="$WINEPREFIX/drive_c/Skins"
-mkdir -p "$skins"
-cp -R -u "$repo/skins/." "$skins/"
+install_shipped_skins
 
 args=()
 if [ $# -ge 1 ]; then

@@ -50,3 +50,12 @@ start_wine_services() {
   wineserver -p
   wine wineboot >/dev/null 2>&1 </dev/null || true
 }
+
+# The skins we ship go where the program looks for skin folders (its
+# SkinDirectory, c:\Skins), so that they appear under "Available skins".
+# Only files that changed are copied; other folders there are left alone.
+install_shipped_skins() {
+  local skins="$WINEPREFIX/drive_c/Skins"
+  mkdir -p "$skins"
+  cp -R -u "$repo/skins/." "$skins/"
+}
