@@ -9,27 +9,36 @@
 namespace au::bench {
 namespace {
 
-struct MenuSearch {
+// The platform's classes of pop-up menus and of dialog boxes.
+constexpr wchar_t kMenuClass[] = L"#32768";
+constexpr wchar_t kDialogClass[] = L"#32770";
+
+struct WindowSearch {
   DWORD process;
-  int count;
+  const wchar_t* className;
+  std::vector<HWND> found;
 };
 
-BOOL CALLBACK CountMenuWindows(HWND wnd, LPARAM data) {
-  auto* search = reinterpret_cast<MenuSearch*>(data);
+BOOL CALLBACK CollectWindows(HWND wnd, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
   wchar_t name[16] = {};
   DWORD owner = 0;
   GetWindowThreadProcessId(wnd, &owner);
   GetClassNameW(wnd, name, 16);
-  if (owner == search->process && IsWindowVisible(wnd) && lstrcmpW(name, L"#32768") == 0) {
-    ++search->count;
+  if (owner == search->process && IsWindowVisible(wnd) && lstrcmpW(name, search->className) == 0) {
+    search->found.push_back(wnd);
   }
   return TRUE;
 }
 
+std::vector<HWND> VisibleWindows(DWORD process, const wchar_t* className) {
+  WindowSearch search{process, className, {}};
+  EnumWindows(CollectWindows, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 int OpenMenus(DWORD process) {
-  MenuSearch search{process, 0};
-  EnumWindows(CountMenuWindows, reinterpret_cast<LPARAM>(&search));
-  return search.count;
+  return static_cast<int>(VisibleWindows(process, kMenuClass).size());
 }
 
 bool WaitForMenus(DWORD process, int count) {
@@ -74,6 +83,13 @@ double ChooseSkin(const Program& program, int index) {
   WaitForMenus(program.ProcessId(), 0);
   program.WaitIdleAndPainted();
   return Now() - start;
+}
+
+bool CloseMessageBoxes(const Program& program) {
+  const std::vector<HWND> boxes = VisibleWindows(program.ProcessId(), kDialogClass);
+  for (HWND box : boxes) PostKey(box, VK_RETURN);
+  if (!boxes.empty()) program.WaitIdleAndPainted();
+  return !boxes.empty();
 }
 
 std::uint64_t TitlePixelsOf(HWND wnd) {

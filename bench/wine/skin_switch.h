@@ -18,6 +18,10 @@ std::vector<std::string> OfferedSkins();
 // to the window repainted; negative when the menu did not open.
 double ChooseSkin(const Program& program, int index);
 
+// Closes the message boxes the program shows, as a person would with Enter;
+// whether there were any (a skin that could not be loaded is named in one).
+bool CloseMessageBoxes(const Program& program);
+
 // A fingerprint of the pixels of the window's title bar on screen, to see
 // that a skin took (the rest of the window has a blinking caret).
 std::uint64_t TitlePixelsOf(HWND wnd);
