@@ -519,7 +519,10 @@ void TsSkinProvider::HandleSkinnedMessage(TMessage& m) {
       if (HasBorder() && ShowingOnScreen()) CutTitleFromShape();
       CallOldWindowProc(m);
       if (form_->IsCreating()) return;
-      if (HasBorder()) {
+      // The frame is built again only for a new look: a rebuild also reshapes
+      // the window, which repaints every child (Wine activates a window it
+      // shows right after painting it active).
+      if (HasBorder() && activating != formActive_) {
         formActive_ = activating;
         skinData_->BackgroundChanged = true;
       }

@@ -270,6 +270,17 @@ TEST_F(MainWindowFrame, ActivationSwitchesTheLooksWithoutThePlatformCaption) {
   DeleteObject(shape);
 }
 
+// Wine activates a window it has just shown, already painted active: the frame
+// must not be built again, since that reshapes the window and repaints every
+// child.
+TEST_F(MainWindowFrame, AnActivationThatChangesNothingRepaintsNoChild) {
+  ShowForm();
+  PumpMessages(100);
+  SendMessageW(Wnd(), WM_NCACTIVATE, TRUE, 0);
+  EXPECT_FALSE(GetUpdateRect(form_->sPanel1->Handle(), nullptr, FALSE));
+  EXPECT_FALSE(Provider().SkinData().BackgroundChanged);
+}
+
 TEST_F(MainWindowFrame, CaptionStartsAfterTheBorderAndIsCutBeforeTheCloseButton) {
   ShowForm();
   const FrameGeometry g = Provider().Geometry();
