@@ -214,6 +214,11 @@ void TsMemo::RebuildCache() {
                       SharedBackgroundColor);
   }
   skinData_.BackgroundChanged = false;
+  // The overlay bars paint over this picture (and fade into it when they are
+  // disabled); bars that painted before it existed, or over an older one,
+  // would keep that look until something else repainted them.
+  for (TsScrollBar* bar : {vertical_, horizontal_})
+    if (bar != nullptr) bar->Invalidate();
 }
 
 void TsMemo::PaintFrame() {
