@@ -39,7 +39,11 @@ std::string AnsiToUtf8(std::string_view ansi) {
 }
 
 std::string Utf8ToAnsi(std::string_view utf8) {
-  return FromWide(CP_ACP, Widen(utf8));
+  return WideToAnsi(Widen(utf8));
+}
+
+std::string WideToAnsi(std::wstring_view wide) {
+  return FromWide(CP_ACP, wide);
 }
 
 }  // namespace au
