@@ -5,6 +5,7 @@
 #include "paint/skin_messages.h"
 #include "skin/skin_manager.h"
 #include "ui/application.h"
+#include "ui/wide_text.h"
 
 namespace au {
 
@@ -19,12 +20,7 @@ std::string WindowsSkinBroadcaster::ApplicationFolder() const {
   std::wstring folder(path, n);
   folder.resize(folder.find_last_of(L"\\/") + 1);
   // Skin paths are 8-bit strings in the ANSI code page.
-  const int size = WideCharToMultiByte(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string ansi(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()), ansi.data(), size,
-                      nullptr, nullptr);
-  return ansi;
+  return WideToAnsi(folder);
 }
 
 void WindowsSkinBroadcaster::HookApplication(TsSkinManager* manager) {

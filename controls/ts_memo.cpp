@@ -206,13 +206,19 @@ void TsMemo::RebuildCache() {
   skinData_.PrepareCacheBitmap();
   Bitmap24& cache = *skinData_.CacheBitmap;
   const TCacheInfo parent = skinData_.RequestParentCache();
+  paintedState_ = skinData_.IsHotState() ? 1 : 0;
   PaintControlSection(skinData_, parent, true, false, cache, {Left(), Top()},
-                      {0, 0, Width(), Height()}, skinData_.IsHotState() ? 1 : 0);
+                      {0, 0, Width(), Height()}, paintedState_);
   if (!Enabled()) {
     ApplyDisabledLook(cache, static_cast<int>(disabledKind_), Color(), {Left(), Top()}, parent,
                       SharedBackgroundColor);
   }
   skinData_.BackgroundChanged = false;
+  // The overlay bars paint over this picture (and fade into it when they are
+  // disabled); bars that painted before it existed, or over an older one,
+  // would keep that look until something else repainted them.
+  for (TsScrollBar* bar : {vertical_, horizontal_})
+    if (bar != nullptr) bar->Invalidate();
 }
 
 void TsMemo::PaintFrame() {
@@ -220,7 +226,7 @@ void TsMemo::PaintFrame() {
       skinData_.CacheBitmap->Width() != Width() || skinData_.CacheBitmap->Height() != Height()) {
     RebuildCache();
   }
-  RepaintBorderCorners(skinData_, 0);
+  RepaintBorderCorners(skinData_, paintedState_);
   const Bitmap24& cache = *skinData_.CacheBitmap;
   const int w = Width();
   const int h = Height();

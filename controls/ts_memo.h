@@ -54,6 +54,9 @@ class TsMemo : public TsSkinnedControl<TMemo, 7, "TsMemo"> {
   int AverageCharWidth() const;
 
   unsigned disabledKind_ = dkBlended;
+  // The state the frame cache was last painted in: 1 (hot) while focused or
+  // under the mouse; its border corners are redrawn for that state.
+  int paintedState_ = 0;
   TsScrollBar* vertical_ = nullptr;
   TsScrollBar* horizontal_ = nullptr;
   bool leftButtonDown_ = false;

@@ -201,6 +201,7 @@ void TsSpeedButton::PrepareCache() {
   const TCacheInfo parent = skinData_.RequestParentCache();
   if (parent.Ready && parent.Bitmap != nullptr && parent.Bitmap->Width() == 0) return;
   const int state = CurrentState();
+  paintedState_ = state;
   const TPoint position{Left(), Top()};
   SharedBackgroundColor = parent.Ready ? clMagenta : ResolveColor(Parent()->Color());
   const TRect main{0, 0, Width() - ArrowWidth(), Height()};
@@ -250,7 +251,9 @@ void TsSpeedButton::Paint() {
   lastNumGlyphs_ = NumGlyphs();
   lastSpacing_ = Spacing();
   if (d.BackgroundChanged && !d.UrgentPaint) PrepareCache();
-  RepaintBorderCorners(d, 0);
+  // The corners of the state the cache shows: those of another state image
+  // would frame a hot or pressed button with its normal corners.
+  RepaintBorderCorners(d, paintedState_);
   Canvas().Draw(0, 0, *d.CacheBitmap);
 }
 

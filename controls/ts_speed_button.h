@@ -76,7 +76,10 @@ class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92, "TsSpeedButton">
     RepaintViaParent();
   }
   TsCommonData& FadingState() override { return skinData_; }
-  void PaintStateToCache() override { PrepareCache(); }
+  int PaintStateToCache() override {
+    PrepareCache();
+    return paintedState_;
+  }
   void RepaintState() override { RepaintViaParent(); }
 
   void HandleSkinCommand(TMessage& message);
@@ -122,6 +125,8 @@ class TsSpeedButton : public TsSkinnedControl<TSpeedButton, 92, "TsSpeedButton">
   bool lastDown_ = false;
   int lastNumGlyphs_ = 1;
   int lastSpacing_ = 4;
+  // The state whose images the cache was last painted with.
+  int paintedState_ = 0;
   // Freed with the button, before its skin state: destruction stops a
   // running animation first, without a last repaint.
   std::unique_ptr<TsAnimTimer> animTimer_;

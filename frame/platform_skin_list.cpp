@@ -28,7 +28,7 @@ void PlatformSkinList::Insert(HWND wnd, TsSkinManager& manager) {
   if (list == nullptr) return;
   for (size_t i = 0; i < names_.size(); ++i) {
     // Captions as the skinned menu shows them: a "&" in a name stays a "&".
-    std::wstring caption = Widen(MenuCaptionOf(names_[i]));
+    std::wstring caption = Widen(SkinCaptionOf(names_[i]));
     MENUITEMINFOW skin{};
     skin.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
     skin.fType = MFT_STRING | MFT_RADIOCHECK;

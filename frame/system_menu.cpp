@@ -30,6 +30,10 @@ std::string MenuCaptionOf(const std::string& text) {
   return caption;
 }
 
+std::string SkinCaptionOf(const std::string& skinName) {
+  return AnsiToUtf8(MenuCaptionOf(skinName));
+}
+
 std::string StripHotkeys(const std::string& caption) {
   std::string text;
   text.reserve(caption.size());
@@ -108,12 +112,12 @@ void TsSystemMenu::UpdateSkinItems() {
   auto list = std::make_unique<TMenuItem>(kSkinSelectItemName, kAvailableSkinsCaption);
   for (size_t i = 0; i < names.size(); ++i) {
     auto skin = std::make_unique<TMenuItem>(kSkinSelectItemName + std::to_string(i),
-                                            MenuCaptionOf(names[i]));
+                                            SkinCaptionOf(names[i]));
     skin->RadioItem = true;
     skin->Checked = names[i] == manager->SkinName();
     if (i > 0 && i % kSkinsPerColumn == 0) skin->Break = TMenuBreak::mbBreak;
     skin->OnClick = [manager](TMenuItem& item) {
-      ChooseSkin(*manager, StripHotkeys(item.Caption));
+      ChooseSkin(*manager, Utf8ToAnsi(StripHotkeys(item.Caption)));
     };
     list->Add(std::move(skin));
   }

@@ -19,6 +19,9 @@ inline constexpr int kSkinsPerColumn = 20;
 
 // A caption as the menu shows it for a plain text: every "&" doubled.
 std::string MenuCaptionOf(const std::string& text);
+// The menu caption of a skin: its name is in the ANSI code page, like the
+// folder it names, and captions are UTF-8 like all our texts.
+std::string SkinCaptionOf(const std::string& skinName);
 // The text of a caption without its access-key marks: lone "&" dropped, "&&"
 // back to "&".
 std::string StripHotkeys(const std::string& caption);

@@ -11,8 +11,9 @@ class TsFadingControl {
  public:
   // The skin state whose cache is the picture faded to.
   virtual TsCommonData& FadingState() = 0;
-  // Paints the control's present state into its cache.
-  virtual void PaintStateToCache() = 0;
+  // Paints the control's present state into its cache and returns that state
+  // (0 normal, 1 hot, 2 pressed), whose border corners the cache then shows.
+  virtual int PaintStateToCache() = 0;
   // Shows the control on screen as it paints now.
   virtual void RepaintState() = 0;
 

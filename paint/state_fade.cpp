@@ -35,8 +35,7 @@ void StartStateFade(TsFadingControl& control, std::unique_ptr<TsAnimTimer>& time
   if (state.CacheBitmap) next->StartPicture = state.CacheBitmap->Clone();
   timer = std::move(next);
 
-  control.PaintStateToCache();
-  RepaintBorderCorners(state, 1);
+  RepaintBorderCorners(state, control.PaintStateToCache());
   timer->SetEnabled(true);
   FadeStep(*timer);
 }

@@ -25,7 +25,9 @@ std::optional<std::vector<std::uint8_t>> ReadSkinFile(const std::string& path,
                                                       std::size_t maxBytes = kMaxSkinFileBytes);
 
 // Names (not paths) of the folders inside `path`, without "." and "..", in
-// the order the file system lists them.
+// the order the file system lists them. Names are 8-bit like every skin path:
+// under Windows in the ANSI code page, where a folder whose name the code page
+// cannot spell is left out, as no path to it could be written.
 std::vector<std::string> ListSkinSubFolders(const std::string& path);
 
 // Where the loader and the manager find skin folders and their files. The

@@ -16,11 +16,16 @@ std::wstring WidePath(const std::string& path) {
   return wide;
 }
 
-std::string AnsiName(const wchar_t* name) {
-  const int length = WideCharToMultiByte(CP_ACP, 0, name, -1, nullptr, 0, nullptr, nullptr);
-  if (length <= 1) return {};
+// The name in the ANSI code page, or nothing when the code page cannot spell
+// it: a name with "?" in place of a letter would open no folder.
+std::optional<std::string> AnsiName(const wchar_t* name) {
+  BOOL lossy = FALSE;
+  const int length =
+      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, nullptr, 0, nullptr, &lossy);
+  if (length <= 1 || lossy) return std::nullopt;
   std::string ansi(static_cast<std::size_t>(length - 1), '\0');
-  WideCharToMultiByte(CP_ACP, 0, name, -1, ansi.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, ansi.data(), length, nullptr,
+                      nullptr);
   return ansi;
 }
 
@@ -89,7 +94,7 @@ std::vector<std::string> ListSkinSubFolders(const std::string& path) {
     const std::wstring_view name = found.cFileName;
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 || name == L"." || name == L"..")
       continue;
-    names.push_back(AnsiName(found.cFileName));
+    if (std::optional<std::string> ansi = AnsiName(found.cFileName)) names.push_back(*ansi);
   } while (FindNextFileW(search, &found));
   FindClose(search);
   return names;

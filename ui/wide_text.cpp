@@ -14,6 +14,16 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
   return wide;
 }
 
+std::string FromWide(UINT codePage, std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
+                                    nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n,
+                      nullptr, nullptr);
+  return text;
+}
+
 }  // namespace
 
 std::wstring Widen(std::string_view utf8) {
@@ -21,17 +31,19 @@ std::wstring Widen(std::string_view utf8) {
 }
 
 std::string Narrow(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                    0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n,
-                      nullptr, nullptr);
-  return utf8;
+  return FromWide(CP_UTF8, wide);
 }
 
 std::string AnsiToUtf8(std::string_view ansi) {
   return Narrow(ToWide(CP_ACP, ansi));
+}
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+  return WideToAnsi(Widen(utf8));
+}
+
+std::string WideToAnsi(std::wstring_view wide) {
+  return FromWide(CP_ACP, wide);
 }
 
 }  // namespace au

@@ -12,5 +12,9 @@ std::string Narrow(std::wstring_view wide);
 // Text in the ANSI code page (file names, skin names) as UTF-8, to be shown
 // beside our own texts.
 std::string AnsiToUtf8(std::string_view ansi);
+// The reverse, for such a text shown among ours and read back.
+std::string Utf8ToAnsi(std::string_view utf8);
+// A platform text (a path, say) in the ANSI code page.
+std::string WideToAnsi(std::wstring_view wide);
 
 }  // namespace au

@@ -42,7 +42,12 @@ void DrawBorderCorners(Bitmap24& cache, const TsMaskData& mask, int state, int c
   const std::int64_t h = cache.Height();
 
   PieceStyle style;
-  if (maskType > 0) style.WeightRows = imageHeight;
+  if (maskType > 0) {
+    // The weighting was done when the picture was painted; only the pixels
+    // that show the parent are refreshed.
+    style.WeightRows = imageHeight;
+    style.KeyPixelsOnly = true;
+  }
   if (background != clMagenta) {
     style.Rule = KeyRule::FillColor;
     style.Fill = background;

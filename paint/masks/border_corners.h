@@ -25,10 +25,12 @@ enum TCornerSet : int {
 // right, in that order. Their magenta pixels take `background` when it is not
 // magenta, else the pixel of `parent` behind them ((parent.X + x, parent.Y + y)
 // for cache pixel (x, y)) when `parent` is Ready, else stay as they are; the
-// other pixels are copied, or weighted by the weight row for masks that have
-// one. A mask with its own picture and no image count counts as three images
-// over two rows of the whole picture. Nothing happens for a picture smaller
-// than 2 x 2 or a mask without a picture.
+// other pixels are copied, except for masks with a weight row: their pixels
+// were weighted over the control's own background when the picture was
+// painted, and weighting them again at every paint would fade them towards
+// the bare image, so they stay. A mask with its own picture and no image
+// count counts as three images over two rows of the whole picture. Nothing
+// happens for a picture smaller than 2 x 2 or a mask without a picture.
 void DrawBorderCorners(Bitmap24& cache, const TsMaskData& mask, int state, int corners,
                        const TCacheInfo& parent, TColor background);
 

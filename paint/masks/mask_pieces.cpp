@@ -68,14 +68,18 @@ inline std::uint8_t Weigh(unsigned d, unsigned p, unsigned m) {
   return static_cast<std::uint8_t>(static_cast<std::uint16_t>(d * m + p * (256 - m)) >> 8);
 }
 
-template <KeyRule Rule, bool Weighted>
+// What becomes of the pixels that are not the key.
+enum class Others : std::uint8_t { Copied, Weighted, Kept };
+
+template <KeyRule Rule, Others Rest>
 void DrawSpan(std::uint8_t* d, const std::uint8_t* s, std::int64_t count,
               [[maybe_unused]] std::int64_t x, [[maybe_unused]] std::int64_t y,
               const SpanContext& c) {
-  if constexpr (Rule == KeyRule::None && !Weighted) {
+  if constexpr (Rule == KeyRule::None && Rest == Others::Copied) {
     // A parent cache may be copied onto itself.
     std::memmove(d, s, static_cast<std::size_t>(3 * count));
   } else if constexpr (Rule == KeyRule::None) {
+    static_assert(Rest == Others::Weighted, "without a key, keeping the others draws nothing");
     // Every channel alike: one pass over the bytes, which the compiler vectorises.
     const std::uint8_t* m = s + c.WeightOffset;
     for (std::int64_t i = 0; i < 3 * count; ++i) d[i] = Weigh(d[i], s[i], m[i]);
@@ -103,12 +107,12 @@ void DrawSpan(std::uint8_t* d, const std::uint8_t* s, std::int64_t count,
         }
         continue;
       }
-      if constexpr (Weighted) {
+      if constexpr (Rest == Others::Weighted) {
         const std::uint8_t* m = s + c.WeightOffset;
         d[0] = Weigh(d[0], s[0], m[0]);
         d[1] = Weigh(d[1], s[1], m[1]);
         d[2] = Weigh(d[2], s[2], m[2]);
-      } else {
+      } else if constexpr (Rest == Others::Copied) {
         d[0] = s[0];
         d[1] = s[1];
         d[2] = s[2];
@@ -128,7 +132,7 @@ struct TileJob {
   Run Rows;
 };
 
-template <KeyRule Rule, bool Weighted>
+template <KeyRule Rule, Others Rest>
 void TileRows(Bitmap24& target, const TileJob& job, const SpanContext& context) {
   const Piece& piece = job.Source;
   const Bitmap24& source = *piece.Picture;
@@ -143,27 +147,30 @@ void TileRows(Bitmap24& target, const TileJob& job, const SpanContext& context) 
         const std::int64_t from = std::max(tile + job.PieceColumns.Begin, job.Columns.Begin);
         const std::int64_t to = std::min(tile + job.PieceColumns.End, job.Columns.End);
         if (from < to)
-          DrawSpan<Rule, Weighted>(targetRow + 3 * from, sourceRow + 3 * (piece.Left + from - tile),
-                                   to - from, from, y, context);
+          DrawSpan<Rule, Rest>(targetRow + 3 * from, sourceRow + 3 * (piece.Left + from - tile),
+                               to - from, from, y, context);
       }
     }
     if (++row == piece.Height) row = 0;
   }
 }
 
-template <bool Weighted>
+template <Others Rest>
 void TileWith(KeyRule rule, Bitmap24& target, const TileJob& job, const SpanContext& context) {
   switch (rule) {
     case KeyRule::None:
-      return TileRows<KeyRule::None, Weighted>(target, job, context);
+      if constexpr (Rest != Others::Kept) TileRows<KeyRule::None, Rest>(target, job, context);
+      return;
     case KeyRule::Keep:
-      return TileRows<KeyRule::Keep, Weighted>(target, job, context);
+      // Key pixels keep the target too: nothing would change.
+      if constexpr (Rest != Others::Kept) TileRows<KeyRule::Keep, Rest>(target, job, context);
+      return;
     case KeyRule::Write:
-      return TileRows<KeyRule::Write, Weighted>(target, job, context);
+      return TileRows<KeyRule::Write, Rest>(target, job, context);
     case KeyRule::Parent:
-      return TileRows<KeyRule::Parent, Weighted>(target, job, context);
+      return TileRows<KeyRule::Parent, Rest>(target, job, context);
     case KeyRule::FillColor:
-      return TileRows<KeyRule::FillColor, Weighted>(target, job, context);
+      return TileRows<KeyRule::FillColor, Rest>(target, job, context);
   }
 }
 
@@ -208,10 +215,12 @@ void TilePiece(Bitmap24& target, const Piece& piece, const PixelArea& area,
     rule = KeyRule::Keep;
   const SpanContext context{BytesOf(style.Key), BytesOf(style.Fill), style.Parent,
                             static_cast<std::ptrdiff_t>(style.WeightRows) * source.Stride()};
-  if (style.WeightRows > 0) {
-    TileWith<true>(rule, target, job, context);
+  if (style.KeyPixelsOnly) {
+    TileWith<Others::Kept>(rule, target, job, context);
+  } else if (style.WeightRows > 0) {
+    TileWith<Others::Weighted>(rule, target, job, context);
   } else {
-    TileWith<false>(rule, target, job, context);
+    TileWith<Others::Copied>(rule, target, job, context);
   }
 }
 

@@ -53,6 +53,9 @@ struct PieceStyle {
   // in the picture, channel by channel: D = ((D - P) * M + P * 256) >> 8, so
   // weight 0 gives the piece's pixel and 255 keeps nearly all of the target.
   std::int64_t WeightRows = 0;
+  // Only key-coloured pixels are drawn; the target keeps all others. For
+  // pieces drawn once already, whose weighted pixels must not be weighted again.
+  bool KeyPixelsOnly = false;
 };
 
 // A parent cache that can be read: Ready, with a picture.

@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "controls/ts_panel.h"
+#include "paint/masks/state_images.h"
 #include "tests/controls/painted_form.h"
 #include "tests/paint/masks/mask_test_support.h"
 #include "tests/support/bitmap_compare.h"
@@ -275,6 +278,48 @@ TEST_F(SpeedButtonPaintingTest, TheScreenShowsTheCacheInEveryState) {
   PumpMessages(kSettle);
   EXPECT_TRUE(ScreenShows(panel_->Handle(), 40, 50, Cache()));
 }
+
+// Every paint redraws the border's corners over the cache so that they show
+// the parent behind their transparent pixels. Whatever the kind of border
+// (weighted with one or three states, keyed with three), the corners stay
+// those of the state the button shows, and painting again changes nothing:
+// neither the button nor the panel behind it.
+class SpeedButtonCornersTest : public SpeedButtonPaintingTest,
+                               public testing::WithParamInterface<const char*> {};
+
+TEST_P(SpeedButtonCornersTest, RepaintsKeepTheCornersOfTheStateShown) {
+  MakeButton(GetParam());
+  const TsMaskData& border =
+      manager_->Masks()[static_cast<size_t>(button_->SkinData().BordersMaskIndex)];
+  ShowAndPaint();
+  const std::function<void()> toState[] = {[] {}, [&] { Hover(); }, [&] { Press(); }};
+  for (int state = 0; state < 3; ++state) {
+    SCOPED_TRACE(state);
+    toState[state]();
+    ASSERT_EQ(button_->CurrentState(), state);
+    const Bitmap24 shown = Cache();
+    const Bitmap24 panel = CacheOf(panel_->SkinData());
+    for (int repaint = 0; repaint < 2; ++repaint) {
+      button_->Invalidate();
+      PumpMessages(50);
+      EXPECT_TRUE(SamePixels(Cache(), shown)) << "repaint " << repaint;
+      EXPECT_TRUE(SamePixels(CacheOf(panel_->SkinData()), panel)) << "repaint " << repaint;
+    }
+    if (border.MaskType != 0) continue;
+    // A keyed corner is the state's image itself where it is not magenta.
+    const std::optional<StateImage> image = StateImageOf(border, state);
+    ASSERT_TRUE(image);
+    EXPECT_TRUE(PixelsAre(shown, {0, 0, border.WL, border.WT}, [&](int x, int y) {
+      const TColor own = image->Picture->Pixel(static_cast<int>(image->Left) + x,
+                                               static_cast<int>(image->Top) + y);
+      return own == clMagenta ? shown.Pixel(x, y) : own;
+    }));
+  }
+  Release();
+}
+
+INSTANTIATE_TEST_SUITE_P(Borders, SpeedButtonCornersTest,
+                         testing::Values("BARTITLE", "SPEEDBUTTON", "SCROLLBTNTOP"));
 
 }  // namespace
 }  // namespace au

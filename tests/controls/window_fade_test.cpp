@@ -45,10 +45,11 @@ class WindowFadeProbe : public TsSkinnedControl<TGraphicControl, 92, "WindowFade
   std::unique_ptr<TsFadeTimer> Timer;
 
   TsCommonData& FadingState() override { return skinData_; }
-  void PaintStateToCache() override {
+  int PaintStateToCache() override {
     skinData_.PrepareCacheBitmap();
     skinData_.CacheBitmap->Fill(Look);
     skinData_.BackgroundChanged = false;
+    return 0;
   }
   void RepaintState() override {
     ++Repaints;

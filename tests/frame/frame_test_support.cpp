@@ -65,6 +65,18 @@ Bitmap24 CaptureWindow(HWND wnd) {
   return shot;
 }
 
+Bitmap24 CaptureWindowShape(HWND wnd) {
+  Bitmap24 shot = CaptureWindow(wnd);
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(wnd, shape) != ERROR) {
+    for (int y = 0; y < shot.Height(); ++y)
+      for (int x = 0; x < shot.Width(); ++x)
+        if (!PtInRegion(shape, x, y)) shot.SetPixel(x, y, 0);
+  }
+  DeleteObject(shape);
+  return shot;
+}
+
 ButtonImage ButtonImageOf(const TsSkinManager& manager, int maskIndex, int state) {
   ButtonImage image;
   if (!manager.IsValidMaskIndex(maskIndex)) return image;

@@ -26,6 +26,9 @@ int NcMoveTo(HWND wnd, POINT windowPoint);
 
 // The whole window (non-client area included) as its device context holds it.
 Bitmap24 CaptureWindow(HWND wnd);
+// The same with the pixels that the window's shape cuts away black: they are
+// not on screen, and they keep whatever was drawn there before.
+Bitmap24 CaptureWindowShape(HWND wnd);
 SIZE WindowSize(HWND wnd);
 // The client area's top-left corner in window coordinates.
 POINT ClientOrigin(HWND wnd);

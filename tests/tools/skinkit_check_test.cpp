@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,20 @@ TEST(SkinkitCheck, ListsWhatTheSkinHoldsAndEveryItemSkippedWithItsPlace) {
   EXPECT_EQ(Skinkit("check").Status, 2);
   EXPECT_EQ(Skinkit("check '" + root + "Nowhere'").Status, 2);
   EXPECT_EQ(Skinkit("frobnicate").Status, 2);
+}
+
+// Every skin we ship loads whole: nothing in it is skipped or refused. A
+// folder added to skins/ is checked without being named here.
+TEST(SkinkitCheck, EveryShippedSkinChecksClean) {
+  std::vector<std::filesystem::path> folders;
+  for (const auto& entry : std::filesystem::directory_iterator(ANSIUTF8_SKINS_DIR))
+    if (entry.is_directory()) folders.push_back(entry.path());
+  EXPECT_GE(folders.size(), 4u) << "the skins folder lost skins";
+  for (const std::filesystem::path& folder : folders) {
+    const Outcome run = Skinkit("check '" + folder.string() + "'");
+    EXPECT_EQ(run.Status, 0) << run.Output;
+    EXPECT_NE(run.Output.find("skipped or refused: 0"), std::string::npos) << run.Output;
+  }
 }
 
 }  // namespace

@@ -84,25 +84,32 @@ TEST_F(BorderCornersTest, MagentaShowsTheColourGivenElseTheParentBehind) {
                         [](int x, int y) { return Corners(x, y, kBeneath, kBeneath); }));
 }
 
-TEST_F(BorderCornersTest, AnOwnPictureWithoutCountsIsThreeWeightedImages) {
+// A weighted corner was weighted over the control's own background when the
+// picture was painted; each later paint refreshes only what shows the parent,
+// so painting again and again gives the same picture.
+TEST_F(BorderCornersTest, WeightedCornersChangeOnlyTheirKeyPixelsHoweverOftenDrawn) {
+  // An own picture without counts: three weighted images, rows 4 to 7 weights.
   Bitmap24 own = PositionPicture(36, 8, 40);
   for (int y = 4; y < 8; ++y)
-    for (int x = 0; x < 36; ++x) own.SetPixel(x, y, 0);
-  own.SetPixel(12, 4, MakeColor(255, 255, 255));  // weight of state 1's first pixel
+    for (int x = 0; x < 36; ++x) own.SetPixel(x, y, MakeColor(128, 128, 128));
+  // State 1 starts at 12, its right corners at 12 + 4 * 3 - 2 = 22, its
+  // bottom ones at 4 - 2 = 2: its first and its last pixel are keyed.
+  own.SetPixel(12, 0, clMagenta);
+  own.SetPixel(23, 3, clMagenta);
   TsMaskData mask =
       skin_.OwnPictureMask(own, {.ImageCount = 0, .WL = 2, .WT = 2, .WR = 2, .WB = 2});
   Bitmap24 cache(10, 6);
   cache.Fill(kBeneath);
-  DrawBorderCorners(cache, mask, 1, kAllCorners, {}, clMagenta);
-  // State 1 starts at 12, its right corners at 12 + 4 * 3 - 2 = 22, its
-  // bottom ones at 4 - 2 = 2.
-  EXPECT_TRUE(PixelsAre(cache, {0, 0, 10, 6}, [](int x, int y) {
-    const int sx = x < 2 ? 12 + x : x >= 8 ? 22 + x - 8 : -1;
-    const int sy = y < 2 ? y : y >= 4 ? 2 + y - 4 : -1;
-    if (sx < 0 || sy < 0) return kBeneath;
-    if (sx == 12 && sy == 0) return MakeColor(199, 199, 199);
-    return PositionColor(sx, sy, 40);
-  }));
+  for (int paint = 0; paint < 3; ++paint) {
+    DrawBorderCorners(cache, mask, 1, kAllCorners, {&parent_, 5, 7, true}, clMagenta);
+    EXPECT_TRUE(PixelsAre(cache, {0, 0, 10, 6},
+                          [](int x, int y) {
+                            if (x == 0 && y == 0) return PositionColor(5, 7, 99);
+                            if (x == 9 && y == 5) return PositionColor(14, 12, 99);
+                            return kBeneath;
+                          }))
+        << "paint " << paint;
+  }
 }
 
 TEST_F(BorderCornersTest, NothingHappensForATinyPictureOrAMaskWithoutOne) {
