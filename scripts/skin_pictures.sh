@@ -24,10 +24,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The skins where the program looks for them, as scripts/start.sh puts them.
-skins="$WINEPREFIX/drive_c/Skins"
-mkdir -p "$skins"
-cp -R -u "$repo/skins/." "$skins/"
+install_shipped_skins
 
 # A text to show: short lines, a long one to scroll sideways, more lines than
 # the memo shows.

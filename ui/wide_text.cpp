@@ -3,9 +3,8 @@
 #include <windows.h>
 
 namespace au {
-namespace {
 
-std::wstring ToWide(UINT codePage, std::string_view text) {
+std::wstring ToWide(unsigned codePage, std::string_view text) {
   if (text.empty()) return {};
   const int n =
       MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -14,7 +13,7 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
   return wide;
 }
 
-std::string FromWide(UINT codePage, std::wstring_view wide) {
+std::string FromWide(unsigned codePage, std::wstring_view wide) {
   if (wide.empty()) return {};
   const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
                                     nullptr, 0, nullptr, nullptr);
@@ -23,8 +22,6 @@ std::string FromWide(UINT codePage, std::wstring_view wide) {
                       nullptr, nullptr);
   return text;
 }
-
-}  // namespace
 
 std::wstring Widen(std::string_view utf8) {
   return ToWide(CP_UTF8, utf8);

@@ -7,6 +7,10 @@
 
 namespace au {
 
+// Text in code page `codePage` as UTF-16, and back, through the platform.
+std::wstring ToWide(unsigned codePage, std::string_view text);
+std::string FromWide(unsigned codePage, std::wstring_view wide);
+
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);
 // Text in the ANSI code page (file names, skin names) as UTF-8, to be shown

@@ -5,29 +5,12 @@
 #include <array>
 #include <cstdio>
 
+#include "ui/wide_text.h"
+
 namespace au::bench {
 namespace {
 
 constexpr UINT kCyrillicCodePage = 1251;
-
-std::wstring Widen(const std::string& text, UINT codePage) {
-  if (text.empty()) return {};
-  const int n =
-      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
-}
-
-std::string Narrow(const std::wstring& wide, UINT codePage) {
-  if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
-                                    nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n,
-                      nullptr, nullptr);
-  return text;
-}
 
 }  // namespace
 
@@ -55,7 +38,7 @@ std::string CyrillicText(int lines) {
     text += line;
     text += L'\n';
   }
-  return Narrow(text, kCyrillicCodePage);
+  return FromWide(kCyrillicCodePage, text);
 }
 
 std::string LeadingLines(const std::string& text, size_t bytes) {
@@ -86,7 +69,7 @@ std::string WithCrLf(const std::string& text) {
 }
 
 std::string Cp1251ToUtf8(const std::string& text) {
-  return Narrow(Widen(text, kCyrillicCodePage), CP_UTF8);
+  return FromWide(CP_UTF8, ToWide(kCyrillicCodePage, text));
 }
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
