@@ -6,7 +6,7 @@
 //
 // After a change that is meant to alter the look, write the pictures anew
 // with ANSIUTF8_UPDATE_SCREENSHOTS=1 in the environment, e.g.
-//   ANSIUTF8_UPDATE_SCREENSHOTS=1 /tmp/wtest.sh . win32 -R skin_screenshots_test
+//   ANSIUTF8_UPDATE_SCREENSHOTS=1 scripts/test.sh
 // and look at every picture before committing it. A picture that differs is
 // written to the build folder, and the failure names the file.
 #include <gtest/gtest.h>
