@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "tests/skin/skin_test_support.h"
+#include "tools/jpeg_writer/jpeg_writer.h"
 
 namespace au {
 namespace {
 
-using test::EncodeJpeg;
 using test::NearColour;
 
 Bitmap24 TwoColourPicture(int width, int height) {
@@ -27,7 +27,7 @@ TEST(JpegDecoder, DecodesColourAndGreyPicturesInBitmapOrder) {
   EXPECT_TRUE(NearColour(picture->Pixel(18, 20), MakeColor(30, 60, 220), 6));
 
   const std::optional<Bitmap24> grey =
-      DecodeJpeg(EncodeJpeg(test::SolidPicture(16, 8, 0x909090), true));
+      DecodeJpeg(EncodeJpeg(test::SolidPicture(16, 8, 0x909090), {.Grey = true}));
   ASSERT_TRUE(grey.has_value());
   EXPECT_TRUE(NearColour(grey->Pixel(3, 3), 0x909090, 3));
 }

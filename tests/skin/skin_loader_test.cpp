@@ -7,6 +7,7 @@
 #include "pixels/color_transforms.h"
 #include "skin/skin_color_transform.h"
 #include "tests/skin/skin_folder_fixture.h"
+#include "tools/jpeg_writer/jpeg_writer.h"
 
 namespace au {
 namespace {
@@ -151,7 +152,7 @@ TEST_F(SkinSource, InternalImagesArePreparedForDrawing) {
 
 TEST_F(SkinSource, InternalPatternsShareFilesByName) {
   TsStoredSkin skin = StoredSkin("S", 0);
-  const std::vector<std::uint8_t> jpeg = test::EncodeJpeg(SolidPicture(20, 10, 0x808080));
+  const std::vector<std::uint8_t> jpeg = EncodeJpeg(SolidPicture(20, 10, 0x808080));
   skin.Patterns = {{"panel", {}, "WOOD.JPG", "pattern"},
                    {"button", jpeg, "WOOD.JPG", "Pattern"},
                    {"edit", {}, "NONE.JPG", "HOTPATTERN"}};

@@ -1,10 +1,5 @@
 #include "tests/skin/skin_test_support.h"
 
-// clang-format off
-#include <cstdio>
-#include <jpeglib.h>
-// clang-format on
-
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -12,6 +7,7 @@
 #include <stdexcept>
 
 #include "pixels/bmp_file.h"
+#include "tools/jpeg_writer/jpeg_writer.h"
 
 namespace au::test {
 
@@ -47,39 +43,6 @@ Bitmap24 SolidPicture(int width, int height, TColor colour) {
 
 void WriteBmp(const std::filesystem::path& path, const Bitmap24& picture) {
   WriteFile(path, EncodeBmp24(picture));
-}
-
-std::vector<std::uint8_t> EncodeJpeg(const Bitmap24& picture, bool grey) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = static_cast<JDIMENSION>(picture.Width());
-  info.image_height = static_cast<JDIMENSION>(picture.Height());
-  info.input_components = grey ? 1 : 3;
-  info.in_color_space = grey ? JCS_GRAYSCALE : JCS_EXT_BGR;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 95, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<std::uint8_t> greyRow(static_cast<std::size_t>(picture.Width()));
-  while (info.next_scanline < info.image_height) {
-    const std::uint8_t* source = picture.Row(static_cast<int>(info.next_scanline));
-    JSAMPROW row = const_cast<JSAMPROW>(source);
-    if (grey) {
-      for (int x = 0; x < picture.Width(); ++x)
-        greyRow[static_cast<std::size_t>(x)] = source[3 * x];
-      row = greyRow.data();
-    }
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  std::vector<std::uint8_t> file(buffer, buffer + size);
-  jpeg_destroy_compress(&info);
-  std::free(buffer);
-  return file;
 }
 
 void WriteJpeg(const std::filesystem::path& path, const Bitmap24& picture) {

@@ -36,8 +36,7 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 Bitmap24 SolidPicture(int width, int height, TColor colour);
 void WriteBmp(const std::filesystem::path& path, const Bitmap24& picture);
 
-// A JPEG file of the picture (quality 95, RGB or grey).
-std::vector<std::uint8_t> EncodeJpeg(const Bitmap24& picture, bool grey = false);
+// A JPEG file of the picture (quality 95).
 void WriteJpeg(const std::filesystem::path& path, const Bitmap24& picture);
 
 // True when each channel differs by at most `tolerance` (JPEG is lossy).

@@ -13,6 +13,7 @@
 #include "skin/elegant_skin.h"
 #include "skin/skin_loader.h"
 #include "tests/skin/skin_test_support.h"
+#include "tools/jpeg_writer/jpeg_writer.h"
 
 namespace au {
 namespace {
@@ -210,7 +211,7 @@ TsSkinImage StoredImage(const char* section, const char* property, int count, in
 }
 
 TsSkinPattern StoredPattern(const char* section, const char* name, int size) {
-  return {section, test::EncodeJpeg(test::SolidPicture(size, size, 0x808080)), name, "PATTERN"};
+  return {section, EncodeJpeg(test::SolidPicture(size, size, 0x808080)), name, "PATTERN"};
 }
 
 // A stored skin made to meet the rules in which a folder reads a field

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "pixels/bmp_file.h"
+#include "tools/jpeg_writer/jpeg_writer.h"
 
 namespace au::design {
 
@@ -67,7 +68,7 @@ std::string SkinDesign::AddBmp(std::string fileName, const Bitmap24& picture) {
 }
 
 std::string SkinDesign::AddJpeg(std::string fileName, const Bitmap24& picture, int quality) {
-  return content_.AddPicture(std::move(fileName), kit::EncodeJpeg(picture, quality));
+  return content_.AddPicture(std::move(fileName), EncodeJpeg(picture, {.Quality = quality}));
 }
 
 kit::SkinFolderContent SkinDesign::Finish() {

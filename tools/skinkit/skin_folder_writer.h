@@ -24,10 +24,6 @@ struct SkinFolderContent {
   const std::string& AddPicture(std::string fileName, std::vector<std::uint8_t> bytes);
 };
 
-// A baseline JPEG file of the picture, the same bytes on every run: quality
-// `quality`, no chroma subsampling, the exact integer DCT.
-std::vector<std::uint8_t> EncodeJpeg(const Bitmap24& picture, int quality);
-
 // Writes Options.dat and every picture into `folder`, creating it when
 // needed. Each file is first written beside its place and then renamed over
 // it, so that a failure never leaves a half-written file behind. Other files
