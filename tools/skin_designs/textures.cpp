@@ -71,80 +71,74 @@ TColor Mix(TColor a, TColor b, double t) {
                    channel(BlueOf(a), BlueOf(b)));
 }
 
+// A picture whose every pixel `colourAt(x, y, u, v)` gives; u and v run from
+// 0 to 1 across it, where the textures' noises wrap.
+template <class ColourAt>
+Bitmap24 PaintEachPixel(int width, int height, ColourAt colourAt) {
+  Bitmap24 picture(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x)
+      picture.SetPixel(x, y, colourAt(x, y, double(x) / width, double(y) / height));
+  }
+  return picture;
+}
+
 }  // namespace
 
 Bitmap24 LinenTexture(int width, int height, TColor base, int contrast, std::uint32_t seed) {
   constexpr int kThread = 3;  // pixels per thread
-  Bitmap24 picture(width, height);
   const int columns = width / kThread;
   const int rows = height / kThread;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const int column = x / kThread;
-      const int row = y / kThread;
-      const double u = double(x) / width;
-      const double v = double(y) / height;
-      // Each thread has its own shade, drifting slowly along its length.
-      const double across = Random(static_cast<std::uint32_t>(row % rows), 1, seed) * 0.6 +
-                            TileNoise(u, v, 6, rows, seed + 7) * 0.5;
-      const double down = Random(static_cast<std::uint32_t>(column % columns), 2, seed) * 0.6 +
-                          TileNoise(u, v, columns, 6, seed + 11) * 0.5;
-      const bool overUnder = ((column + row) & 1) == 0;
-      const double thread = overUnder ? across : down;
-      // Round threads: darker at their edges, where they dip under the next.
-      const int within = overUnder ? y % kThread : x % kThread;
-      const double rounding = within == 1 ? 0.35 : -0.35;
-      const double grain =
-          Random(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), seed + 3) * 0.25;
-      const double cloud = Fractal(u, v, 4, 4, 3, seed + 5) * 0.8;
-      picture.SetPixel(x, y, Shade(base, contrast * (thread + rounding + grain + cloud) / 2));
-    }
-  }
-  return picture;
+  return PaintEachPixel(width, height, [&](int x, int y, double u, double v) {
+    const int column = x / kThread;
+    const int row = y / kThread;
+    // Each thread has its own shade, drifting slowly along its length.
+    const double across = Random(static_cast<std::uint32_t>(row % rows), 1, seed) * 0.6 +
+                          TileNoise(u, v, 6, rows, seed + 7) * 0.5;
+    const double down = Random(static_cast<std::uint32_t>(column % columns), 2, seed) * 0.6 +
+                        TileNoise(u, v, columns, 6, seed + 11) * 0.5;
+    const bool overUnder = ((column + row) & 1) == 0;
+    const double thread = overUnder ? across : down;
+    // Round threads: darker at their edges, where they dip under the next.
+    const int within = overUnder ? y % kThread : x % kThread;
+    const double rounding = within == 1 ? 0.35 : -0.35;
+    const double grain =
+        Random(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), seed + 3) * 0.25;
+    const double cloud = Fractal(u, v, 4, 4, 3, seed + 5) * 0.8;
+    return Shade(base, contrast * (thread + rounding + grain + cloud) / 2);
+  });
 }
 
 Bitmap24 WalnutTexture(int width, int height, TColor light, TColor dark, std::uint32_t seed) {
-  Bitmap24 picture(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const double u = double(x) / width;
-      const double v = double(y) / height;
-      // Long grain lines run along x; a slow noise bends them gently, and as
-      // it wraps in both directions the whole pattern does.
-      const double bend = Fractal(u, v, 2, 3, 3, seed) * 0.9;
-      const double lines = std::sin((v * 23 + bend) * 2 * std::numbers::pi);
-      const double fine = Fractal(u, v, 3, 60, 2, seed + 5);
-      const double streak = Fractal(u, v, 2, 7, 3, seed + 9);
-      double t = 0.5 + 0.16 * lines + 0.22 * fine + 0.3 * streak;
-      // Pores: short dark dashes along the grain.
-      const double pore = TileNoise(u, v, width / 9, height / 2, seed + 13);
-      if (pore > 0.7) t -= (pore - 0.7) * 1.2;
-      t += Random(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), seed + 17) * 0.03;
-      picture.SetPixel(x, y, Mix(dark, light, std::clamp(t, 0.0, 1.0)));
-    }
-  }
-  return picture;
+  return PaintEachPixel(width, height, [&](int x, int y, double u, double v) {
+    // Long grain lines run along x; a slow noise bends them gently, and as
+    // it wraps in both directions the whole pattern does.
+    const double bend = Fractal(u, v, 2, 3, 3, seed) * 0.9;
+    const double lines = std::sin((v * 23 + bend) * 2 * std::numbers::pi);
+    const double fine = Fractal(u, v, 3, 60, 2, seed + 5);
+    const double streak = Fractal(u, v, 2, 7, 3, seed + 9);
+    double t = 0.5 + 0.16 * lines + 0.22 * fine + 0.3 * streak;
+    // Pores: short dark dashes along the grain.
+    const double pore = TileNoise(u, v, width / 9, height / 2, seed + 13);
+    if (pore > 0.7) t -= (pore - 0.7) * 1.2;
+    t += Random(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), seed + 17) * 0.03;
+    return Mix(dark, light, std::clamp(t, 0.0, 1.0));
+  });
 }
 
 Bitmap24 LeatherTexture(int width, int height, TColor base, int contrast, std::uint32_t seed) {
-  Bitmap24 picture(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const double u = double(x) / width;
-      const double v = double(y) / height;
-      // Pebbles are flat on top and crease between each other; two scales of
-      // them, so that no single crease stands out where the tile repeats.
-      const double coarse = TileNoise(u, v, width / 5, height / 5, seed);
-      const double small = TileNoise(u, v, width / 3, height / 3, seed + 3);
-      const double pebble = 0.6 * coarse + 0.4 * small;
-      const double crease = pebble < -0.2 ? (pebble + 0.2) * 1.4 : pebble * 0.25;
-      const double cloud = Fractal(u, v, 2, 2, 2, seed + 21);
-      const double grain =
-          Random(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), seed + 7) * 0.08;
-      picture.SetPixel(x, y, Shade(base, contrast * (crease + 0.4 * cloud + grain)));
-    }
-  }
-  return picture;
+  return PaintEachPixel(width, height, [&](int x, int y, double u, double v) {
+    // Pebbles are flat on top and crease between each other; two scales of
+    // them, so that no single crease stands out where the tile repeats.
+    const double coarse = TileNoise(u, v, width / 5, height / 5, seed);
+    const double small = TileNoise(u, v, width / 3, height / 3, seed + 3);
+    const double pebble = 0.6 * coarse + 0.4 * small;
+    const double crease = pebble < -0.2 ? (pebble + 0.2) * 1.4 : pebble * 0.25;
+    const double cloud = Fractal(u, v, 2, 2, 2, seed + 21);
+    const double grain =
+        Random(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), seed + 7) * 0.08;
+    return Shade(base, contrast * (crease + 0.4 * cloud + grain));
+  });
 }
 
 }  // namespace au::design
