@@ -28,10 +28,6 @@ class TMemo : public TWinControl {
   // the control its text changed; throws EOutOfResources when the control
   // refuses the text (it keeps its former one).
   void SetText(const std::string& text);
-  // Whether the control holds exactly `text`. Its text is fetched only when
-  // its length allows a match, so a big text is not copied out just to be
-  // found different.
-  bool HoldsText(std::string_view text);
 
   TScrollStyle ScrollBars() const { return scrollBars_; }
   void SetScrollBars(TScrollStyle style);
@@ -60,6 +56,11 @@ class TMemo : public TWinControl {
   void DestroyWnd() override;
 
  private:
+  // Whether the control holds exactly `text`. Its text is fetched only when
+  // its length allows a match, so a big text is not copied out just to be
+  // found different.
+  bool HoldsText(std::string_view text);
+
   std::unique_ptr<TStrings> lines_;
   std::string storedText_;
   TScrollStyle scrollBars_ = TScrollStyle::ssNone;

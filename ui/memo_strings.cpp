@@ -145,12 +145,7 @@ std::string TMemoStrings::GetText() const {
 }
 
 void TMemoStrings::AdoptText(std::string text) {
-  text = NormalizeLineBreaks(std::move(text));
-  if (memo_.HoldsText(text)) return;
-  if (Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) == 0) {
-    throw EOutOfResources("Text exceeds memo capacity");
-  }
-  memo_.Perform(CM_TEXTCHANGED);
+  memo_.SetText(NormalizeLineBreaks(std::move(text)));
 }
 
 void TMemoStrings::SetUpdateState(bool updating) {
