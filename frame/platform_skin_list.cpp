@@ -73,7 +73,7 @@ bool PlatformSkinList::Choose(WPARAM command, TsSkinManager& manager) const {
   if (index >= names_.size()) return false;
   // A copy: the skin change may rebuild the list.
   const std::string name = names_[index];
-  manager.SetSkinName(name);
+  ChooseSkin(manager, name);
   return true;
 }
 

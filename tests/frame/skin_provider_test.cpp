@@ -387,6 +387,22 @@ TEST_F(SkinnedForm, WithoutTheSkinnedFrameThePlatformsSystemMenuListsTheSkins) {
     EXPECT_TRUE(provider_->SkinData().IsSkinned());
     EXPECT_EQ(FindMenuItem(GetSystemMenu(Wnd(), FALSE), L"Available skins"), -1);
   }
+
+  // A skin there that cannot be loaded is named in one message box, as from
+  // the skinned menu, and the skin on show stays.
+  manager_->SetSkinName("Bare");
+  PumpMessages(50);
+  CreateDirectoryW(noSkins.File(L"Broken").c_str(), nullptr);
+  test::WriteBytes(noSkins.File(L"Broken\\Options.dat"), "[GLOBALINFO]\r\nDESCRIPTION=Skin #2\r\n");
+  skins = GetSubMenu(opening(), 0);
+  const int broken = FindMenuItem(skins, L"Broken");
+  ASSERT_GE(broken, 0);
+  test::MessageBoxCatcher boxes;
+  SendMessageW(Wnd(), WM_SYSCOMMAND, GetMenuItemID(skins, broken), 0);
+  PumpMessages(50);
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_NE(boxes.Boxes()[0].Text.find(L"\"Broken\""), std::wstring::npos);
+  EXPECT_EQ(manager_->SkinName(), "Bare");
 }
 
 }  // namespace
